@@ -1,0 +1,154 @@
+#include "core/TurnConversion.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace core {
+
+namespace {
+
+// Room for the longest fixed text of a double with three decimals:
+// a sign, 309 integer digits, the point and three decimals.
+using Buffer = std::array<char, 320>;
+
+// The exact binary value of value, written with three decimals. The digits are
+// exact for every value whose lowest bit is worth 1/8 or more (|value| >= 2^49);
+// below that, to_chars rounds half to even.
+std::string_view fixed3(double value, Buffer &buffer)
+{
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                      std::chars_format::fixed, 3);
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+QString nonFinite(double value)
+{
+    if (std::isnan(value))
+        return u"NaN"_s;
+    return value < 0 ? u"-Infinity"_s : u"Infinity"_s;
+}
+
+} // namespace
+
+TurnReading ConvertToTurns(double inches)
+{
+    if (std::isnan(inches))
+        throw ConversionError(ConversionError::Kind::TypeMismatch, u"That is not a number."_s);
+    const double thousandths = inches * kThousandthsPerInch;
+    if (!std::isfinite(thousandths))
+        throw ConversionError(ConversionError::Kind::Overflow, u"The number is too large."_s);
+    const double sixteenths = thousandths / kDivisionsPerTurn;
+    const double wholeTurns = std::floor(sixteenths);
+    const double fraction = sixteenths - wholeTurns;
+    const double divisions = fraction * kDivisionsPerTurn;
+    return {wholeTurns, divisions};
+}
+
+QString FormatTurns(double wholeTurns, Separators separators)
+{
+    if (!std::isfinite(wholeTurns))
+        return nonFinite(wholeTurns);
+
+    constexpr double kExponentFrom = 1e15;
+    const double rounded = std::round(wholeTurns);
+    if (std::fabs(rounded) < kExponentFrom)
+        return QString::number(static_cast<qint64>(rounded));
+
+    // From 1e15 up every double is a multiple of 1/8, so the fixed text is
+    // exact and rounding to 15 significant digits half away from zero only
+    // needs the sixteenth digit.
+    Buffer buffer;
+    std::string_view text = fixed3(std::fabs(rounded), buffer);
+    text = text.substr(0, text.find('.'));
+    int exponent = static_cast<int>(text.size()) - 1;
+
+    constexpr std::size_t kSignificant = 15;
+    std::array<char, kSignificant> mantissa{};
+    text.copy(mantissa.data(), kSignificant);
+    if (text[kSignificant] >= '5') {
+        std::size_t i = kSignificant;
+        while (i > 0 && mantissa[i - 1] == '9')
+            mantissa[--i] = '0';
+        if (i == 0) {
+            mantissa[0] = '1';
+            ++exponent;
+        } else {
+            ++mantissa[i - 1];
+        }
+    }
+    std::size_t length = kSignificant;
+    while (length > 1 && mantissa[length - 1] == '0')
+        --length;
+
+    QString result;
+    if (wholeTurns < 0)
+        result += u'-';
+    result += QChar(mantissa[0]);
+    if (length > 1) {
+        result += separators.decimal;
+        result += QLatin1StringView(mantissa.data() + 1, static_cast<qsizetype>(length - 1));
+    }
+    result += u"E+"_s;
+    result += QString::number(exponent);
+    return result;
+}
+
+QString FormatTurns(double wholeTurns)
+{
+    return FormatTurns(wholeTurns, UserSeparators());
+}
+
+QString FormatDivisions(double divisions, Separators separators)
+{
+    if (!std::isfinite(divisions))
+        return nonFinite(divisions);
+
+    const bool negative = std::signbit(divisions);
+    const double magnitude = std::fabs(divisions);
+    Buffer buffer;
+    std::string_view integerDigits;
+    std::array<char, 3> decimals{};
+
+    // Exact halves at the third decimal are the odd multiples of 1/16, where
+    // to_chars would round to even: round those away from zero in integers.
+    const double sixteenths = magnitude * 16.0;
+    if (sixteenths < 0x1p53 && std::fmod(sixteenths, 2.0) == 1.0) {
+        const auto thousandths = (125 * static_cast<std::uint64_t>(sixteenths) + 1) / 2;
+        const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
+                                             thousandths / 1000);
+        integerDigits = {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+        auto rest = thousandths % 1000;
+        for (std::size_t i = 3; i > 0; --i, rest /= 10)
+            decimals[i - 1] = static_cast<char>('0' + rest % 10);
+    } else {
+        const std::string_view text = fixed3(magnitude, buffer);
+        integerDigits = text.substr(0, text.size() - 4);
+        text.substr(text.size() - 3).copy(decimals.data(), 3);
+    }
+
+    if (integerDigits == "0")
+        integerDigits = {};
+    std::size_t decimalCount = 3;
+    while (decimalCount > 0 && decimals[decimalCount - 1] == '0')
+        --decimalCount;
+
+    QString result;
+    if (negative && (!integerDigits.empty() || decimalCount > 0))
+        result += u'-';
+    result += QLatin1StringView(integerDigits.data(), static_cast<qsizetype>(integerDigits.size()));
+    result += separators.decimal;
+    result += QLatin1StringView(decimals.data(), static_cast<qsizetype>(decimalCount));
+    return result;
+}
+
+QString FormatDivisions(double divisions)
+{
+    return FormatDivisions(divisions, UserSeparators());
+}
+
+} // namespace core
