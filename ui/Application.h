@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QApplication>
+
+// The program's application object: its name and version, and a look of its
+// own (style, palette, fonts, icon) that no desktop theme can change.
+class Application : public QApplication {
+    Q_OBJECT
+
+public:
+    Application(int &argc, char **argv);
+};

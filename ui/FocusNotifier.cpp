@@ -1,0 +1,36 @@
+#include "ui/FocusNotifier.h"
+
+#include <QFocusEvent>
+#include <QLineEdit>
+
+namespace ui {
+
+FocusNotifier::FocusNotifier(QLineEdit *edit) : QObject(edit), m_edit(edit)
+{
+    edit->installEventFilter(this);
+}
+
+bool FocusNotifier::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_edit)
+        return false;
+    switch (event->type()) {
+    case QEvent::FocusIn:
+        m_clickGaveFocus = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
+        Q_EMIT focusGained();
+        break;
+    case QEvent::FocusOut:
+        m_clickGaveFocus = false;
+        break;
+    case QEvent::MouseButtonRelease:
+        if (m_clickGaveFocus && !m_edit->hasSelectedText())
+            m_edit->selectAll();
+        m_clickGaveFocus = false;
+        break;
+    default:
+        break;
+    }
+    return false;
+}
+
+} // namespace ui

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QObject>
+
+class QLineEdit;
+
+namespace ui {
+
+// Tells when a line edit gains the keyboard focus, and keeps the selection
+// made then through the mouse click that gave the focus (a plain click would
+// otherwise put the caret where it landed). A drag that selects text itself
+// still wins.
+class FocusNotifier : public QObject {
+    Q_OBJECT
+
+public:
+    explicit FocusNotifier(QLineEdit *edit);
+
+Q_SIGNALS:
+    void focusGained();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QLineEdit *m_edit;
+    bool m_clickGaveFocus = false;
+};
+
+} // namespace ui

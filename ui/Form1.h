@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QWidget>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
+namespace core {
+class ConversionError;
+}
+
+// The program's one window: the dimension entry, the Convert button, the
+// handle reading and the clock.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form1(QWidget *parent = nullptr);
+
+    void cmdCalculate_Click();
+    void txtinch_Change();
+    void txtinch_GotFocus();
+    void tmrclock_Timer();
+
+private:
+    template <typename Signal, typename Sender>
+    void handle(Sender *sender, Signal signal, void (Form1::*handler)());
+    void showResult(QLabel *box, const QString &text);
+    void showFailure(const core::ConversionError &error);
+
+    QGroupBox *Frame3;
+    QLabel *lbltime;
+    QLabel *lbldate;
+    QTimer *tmrclock;
+    QGroupBox *Frame2;
+    QLabel *Divisions;
+    QLabel *turns;
+    QLabel *lbldecimal;
+    QLabel *lblwhole;
+    QGroupBox *Frame1;
+    QLineEdit *txtinch;
+    QLabel *Label4;
+    QLabel *Label2;
+    QLabel *Label1;
+    QLabel *Label3;
+    QPushButton *cmdCalculate;
+};
