@@ -1,7 +1,9 @@
 #include "ui/Application.h"
 
 #include "ui/Look.h"
+#include "ui/QuietLabelAccessible.h"
 
+#include <QAccessible>
 #include <QFontDatabase>
 #include <QIcon>
 #include <QStyleFactory>
@@ -23,4 +25,5 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
                                  u":/icons/brantile-16-16.xpm"_s})
         icon.addFile(image);
     setWindowIcon(icon);
+    QAccessible::installFactory(ui::QuietLabelAccessible::create);
 }

@@ -6,6 +6,7 @@
 #include "ui/FocusNotifier.h"
 #include "ui/Keystrokes.h"
 #include "ui/Look.h"
+#include "ui/QuietLabelAccessible.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -122,6 +123,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     cmdCalculate->setFont(LayoutFont(12));
     cmdCalculate->setAutoDefault(true);
 
+    ui::QuietLabelAccessible::makeQuiet(lbltime, u"Time"_s);
+    ui::QuietLabelAccessible::makeQuiet(lbldate, u"Date"_s);
     lblwhole->setAccessibleDescription(u"Whole turns"_s);
     lbldecimal->setAccessibleDescription(u"Divisions"_s);
 

@@ -1,0 +1,394 @@
+#include "core/TurnConversion.h"
+#include "tests/WindowTest.h"
+#include "ui/FitFont.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QToolTip>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Texts in the tables are written with '.' as the decimal and ',' as the group
+// separator; in a region that has them the other way round they are swapped.
+QString local(QString text)
+{
+    if (core::UserSeparators().decimal != u',')
+        return text;
+    for (QChar &c : text) {
+        if (c == u'.')
+            c = u',';
+        else if (c == u',')
+            c = u'.';
+    }
+    return text;
+}
+
+} // namespace
+
+class tst_Entry : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void convert_data();
+    void convert();
+    void convertTwiceWritesTheSame();
+    void failedConvert_data();
+    void failedConvert();
+    void handlersCatchNothing();
+    void filter_data();
+    void filter();
+    void backspaceGoesWhereTheFocusIs();
+    void clickKeepsTheSelection();
+    void resultsFit_data();
+    void resultsFit();
+    void entryFits();
+    void accessibility();
+    void randomWalk();
+
+private:
+    // Plays a script on the window: characters are typed; {Tab}, {BS}, {Del},
+    // {Home}, {End}, {Left}, {Right} press keys; {Paste:text} pastes;
+    // {Convert} clicks the button. Posted events are drained after each step.
+    void play(const QString &script);
+    void step(const QString &token);
+
+    std::unique_ptr<Form1> m_form;
+    QLineEdit *m_entry = nullptr;
+    QPushButton *m_button = nullptr;
+    QLabel *m_whole = nullptr;
+    QLabel *m_divisions = nullptr;
+};
+
+void tst_Entry::init()
+{
+    m_form = std::make_unique<Form1>();
+    m_form->show();
+    QVERIFY(QTest::qWaitForWindowActive(m_form.get()));
+    m_entry = control<QLineEdit>(*m_form, "txtinch");
+    m_button = control<QPushButton>(*m_form, "cmdCalculate");
+    m_whole = control<QLabel>(*m_form, "lblwhole");
+    m_divisions = control<QLabel>(*m_form, "lbldecimal");
+    drainEvents();
+}
+
+void tst_Entry::cleanup()
+{
+    QToolTip::hideText();
+    m_form.reset();
+}
+
+void tst_Entry::step(const QString &token)
+{
+    static const QHash<QString, Qt::Key> keys = {
+        {u"Tab"_s, Qt::Key_Tab},   {u"BS"_s, Qt::Key_Backspace}, {u"Del"_s, Qt::Key_Delete},
+        {u"Home"_s, Qt::Key_Home}, {u"End"_s, Qt::Key_End},      {u"Left"_s, Qt::Key_Left},
+        {u"Right"_s, Qt::Key_Right}};
+    if (token.startsWith(u"Paste:")) {
+        QGuiApplication::clipboard()->setText(token.mid(6));
+        pressKey(Qt::Key_V, Qt::ControlModifier);
+    } else if (token == u"Convert") {
+        QTest::mouseClick(m_button, Qt::LeftButton);
+    } else if (keys.contains(token)) {
+        pressKey(keys.value(token));
+    } else {
+        QVERIFY2(token.size() == 1, qPrintable(token));
+        QTest::keyClick(QApplication::focusWidget(), token.front().toLatin1());
+    }
+    drainEvents();
+}
+
+void tst_Entry::play(const QString &script)
+{
+    for (qsizetype i = 0; i < script.size(); ++i) {
+        if (script[i] == u'{') {
+            const qsizetype end = script.indexOf(u'}', i);
+            step(script.mid(i + 1, end - i - 1));
+            i = end;
+        } else {
+            step(script[i]);
+        }
+    }
+}
+
+void tst_Entry::convert_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("entryAfter");
+    QTest::addColumn<QString>("whole");
+    QTest::addColumn<QString>("divisions");
+
+    QTest::newRow("empty entry becomes 0.000") << u"{Tab}{Del}"_s << u"0.000"_s << u"0"_s << u"."_s;
+    QTest::newRow("0.000 as at start") << QString() << u"0.000"_s << u"0"_s << u"."_s;
+    QTest::newRow("1.250") << u"{Tab}1.250"_s << u"1.250"_s << u"20"_s << u"."_s;
+    QTest::newRow("0.1") << u"{Tab}0.1"_s << u"0.1"_s << u"1"_s << u"37.5"_s;
+    QTest::newRow("1.3") << u"{Tab}1.3"_s << u"1.3"_s << u"20"_s << u"50."_s;
+    QTest::newRow("-0.1") << u"{Tab}0.1{Home}-"_s << u"-0.1"_s << u"-2"_s << u"25."_s;
+    QTest::newRow("999999") << u"{Tab}999999"_s << u"999999"_s << u"15999984"_s << u"."_s;
+    QTest::newRow("-99999") << u"{Tab}99999{Home}-"_s << u"-99999"_s << u"-1599984"_s << u"."_s;
+    QTest::newRow(".99995 pasted") << u"{Tab}{Paste:.99995}"_s << u".99995"_s << u"15"_s
+                                   << u"62.45"_s;
+    QTest::newRow("group separator") << u"{Tab}1,250"_s << u"1,250"_s << u"20000"_s << u"."_s;
+    QTest::newRow("trailing blank") << u"{Tab}5 "_s << u"5 "_s << u"80"_s << u"."_s;
+    QTest::newRow("plus sign") << u"{Tab}5{Home}+"_s << u"+5"_s << u"80"_s << u"."_s;
+}
+
+void tst_Entry::convert()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, entryAfter);
+    QFETCH(QString, whole);
+    QFETCH(QString, divisions);
+
+    play(local(script));
+    play(u"{Convert}"_s);
+    // "0.000" is the program's own text, the same in every region.
+    QCOMPARE(m_entry->text(), entryAfter == u"0.000" ? entryAfter : local(entryAfter));
+    QCOMPARE(m_whole->text(), whole);
+    QCOMPARE(m_divisions->text(), local(divisions));
+    QVERIFY(!QToolTip::isVisible());
+}
+
+void tst_Entry::convertTwiceWritesTheSame()
+{
+    play(local(u"{Tab}1.3{Convert}"_s));
+    const QString whole = m_whole->text();
+    const QString divisions = m_divisions->text();
+    play(u"{Convert}"_s);
+    QCOMPARE(m_whole->text(), whole);
+    QCOMPARE(m_divisions->text(), divisions);
+    QCOMPARE(m_entry->text(), local(u"1.3"_s));
+}
+
+void tst_Entry::failedConvert_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("blanks") << u"{Tab}5 {Home}{Del}"_s << u" "_s << u"Blanks alone"_s;
+    QTest::newRow("separator alone") << u"{Tab}1.{Home}{Del}"_s << u"."_s << u"is not a number"_s;
+    QTest::newRow("group separator first") << u"{Tab}1,5{Home}{Del}"_s << u",5"_s
+                                           << u"is not a number"_s;
+}
+
+// A click on an entry that holds no number writes neither box and tells the
+// user at the entry; the window stays usable and the next click works.
+void tst_Entry::failedConvert()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, entry);
+    QFETCH(QString, description);
+
+    play(local(u"{Tab}1.3{Convert}"_s));
+    play(local(script));
+    QCOMPARE(m_entry->text(), local(entry));
+    play(u"{Convert}"_s);
+    QCOMPARE(m_whole->text(), u"20"_s);
+    QCOMPARE(m_divisions->text(), local(u"50."_s));
+    QCOMPARE(m_entry->text(), local(entry));
+    QVERIFY(QToolTip::isVisible());
+    QVERIFY2(QToolTip::text().contains(description), qPrintable(QToolTip::text()));
+    QVERIFY(QToolTip::text().contains(u"Type a dimension such as 1.250 or 0.250."_s));
+    QVERIFY(QApplication::activeModalWidget() == nullptr);
+
+    play(local(u"{Tab}0.1{Convert}"_s));
+    QCOMPARE(m_whole->text(), u"1"_s);
+    QCOMPARE(m_divisions->text(), local(u"37.5"_s));
+}
+
+void tst_Entry::handlersCatchNothing()
+{
+    play(local(u"{Tab}1.{Home}{Del}"_s));
+    QVERIFY_THROWS_EXCEPTION(core::ConversionError, m_form->cmdCalculate_Click());
+    QCOMPARE(m_whole->text(), QString());
+    QCOMPARE(m_divisions->text(), QString());
+}
+
+void tst_Entry::filter_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("entry");
+
+    QTest::newRow("separator over the selection is taken back") << u"{Tab}."_s << QString();
+    QTest::newRow("leading zero then 0.25") << u"{Tab}.0.25"_s << u"0.25"_s;
+    QTest::newRow("letter behind 1.25") << u"{Tab}1.25a"_s << u"1.25"_s;
+    QTest::newRow("minus into empty") << u"{Tab}{Del}-"_s << QString();
+    QTest::newRow("paste 12ab into empty") << u"{Tab}{Del}{Paste:12ab}"_s << u"12"_s;
+    QTest::newRow("paste eaten back to a number") << u"{Tab}12{Home}{Paste:ab}"_s << u"12"_s;
+    QTest::newRow("paste of blanks eaten away") << u"{Tab}{Paste:   }"_s << QString();
+    QTest::newRow("paste cut to six") << u"{Tab}{Paste:1234567}"_s << u"123456"_s;
+    QTest::newRow("typing stops at six") << u"{Tab}1234567"_s << u"123456"_s;
+    QTest::newRow("tab then digit replaces") << u"{Tab}7"_s << u"7"_s;
+    QTest::newRow("own backspace takes the sign too") << u"{Tab}1{Home}-{End}{BS}"_s << QString();
+    QTest::newRow("delete at the start keeps the separator") << u"{Tab}1.{Home}{Del}"_s << u"."_s;
+    QTest::newRow("second separator refused") << u"{Tab}1.2."_s << u"1.2"_s;
+    QTest::newRow("blank inside refused") << u"{Tab}5 5"_s << u"5 "_s;
+    QTest::newRow("group separator after a digit kept") << u"{Tab}1,2"_s << u"1,2"_s;
+    QTest::newRow("letter in the middle refused") << u"{Tab}12{Left}x"_s << u"12"_s;
+    QTest::newRow("delete inside keeps a number") << u"{Tab}1.25{Left}{Left}{Del}"_s << u"1.5"_s;
+}
+
+void tst_Entry::filter()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, entry);
+    play(local(script));
+    QCOMPARE(m_entry->text(), local(entry));
+    QCOMPARE(m_whole->text(), QString());
+}
+
+void tst_Entry::backspaceGoesWhereTheFocusIs()
+{
+    play(local(u"{Tab}1.25"_s));
+    QTest::keyClick(m_entry, 'a');
+    m_button->setFocus(Qt::OtherFocusReason);
+    drainEvents();
+    QCOMPARE(m_entry->text(), local(u"1.25a"_s));
+}
+
+void tst_Entry::clickKeepsTheSelection()
+{
+    QTest::mouseClick(m_entry, Qt::LeftButton, {}, QPoint(8, m_entry->height() / 2));
+    drainEvents();
+    QCOMPARE(QApplication::focusWidget(), m_entry);
+    QCOMPARE(m_entry->selectedText(), m_entry->text());
+    QTest::keyClick(m_entry, '4');
+    drainEvents();
+    QCOMPARE(m_entry->text(), u"4"_s);
+    // A second click, with the focus already there, places the caret.
+    QTest::mouseClick(m_entry, Qt::LeftButton, {}, QPoint(8, m_entry->height() / 2));
+    QCOMPARE(m_entry->selectedText(), QString());
+}
+
+void tst_Entry::resultsFit_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<bool>("wholeShrinks");
+    QTest::addColumn<bool>("divisionsShrink");
+
+    QTest::newRow("1.3 keeps 24 points") << u"{Tab}1.3"_s << false << false;
+    QTest::newRow("999999") << u"{Tab}999999"_s << true << false;
+    QTest::newRow("-99999") << u"{Tab}99999{Home}-"_s << true << false;
+    QTest::newRow(".99995") << u"{Tab}{Paste:.99995}"_s << false << true;
+    QTest::newRow("back to 1.3 after a long one") << u"{Tab}999999{Convert}{Tab}1.3"_s << false
+                                                 << false;
+}
+
+// A result that does not fit its box at 24 points gets a font just small
+// enough to fit; one that fits keeps 24 points.
+void tst_Entry::resultsFit()
+{
+    QFETCH(QString, script);
+    QFETCH(bool, wholeShrinks);
+    QFETCH(bool, divisionsShrink);
+    play(local(script) + u"{Convert}"_s);
+
+    for (const auto &[box, shrinks] : {std::pair{m_whole, wholeShrinks},
+                                       std::pair{m_divisions, divisionsShrink}}) {
+        const qreal room = box->contentsRect().width();
+        const QFontMetricsF metrics(box->font());
+        QVERIFY2(metrics.horizontalAdvance(box->text()) <= room, qPrintable(box->text()));
+        QVERIFY(metrics.boundingRect(box->text()).width() <= room);
+        QVERIFY(metrics.height() <= box->contentsRect().height());
+        if (!shrinks) {
+            QCOMPARE(box->font().pointSizeF(), 24.0);
+            continue;
+        }
+        QVERIFY(box->font().pointSizeF() < 24.0);
+        QFont larger = box->font();
+        larger.setPointSizeF(larger.pointSizeF() + 0.25);
+        QVERIFY2(QFontMetricsF(larger).horizontalAdvance(box->text()) > room,
+                 "shrunk more than needed");
+    }
+}
+
+void tst_Entry::entryFits()
+{
+    for (const QString &text : {u"999999"_s, u"-99999"_s, u"0.000"_s, u"1,2,3,"_s}) {
+        play(u"{Tab}{Paste:"_s + local(text) + u"}"_s);
+        QCOMPARE(m_entry->text(), local(text));
+        const QFontMetricsF metrics(m_entry->font());
+        QVERIFY2(metrics.horizontalAdvance(m_entry->text()) <= ui::EntryTextWidth(m_entry),
+                 qPrintable(text));
+        play(u"{Tab}"_s);
+    }
+    play(u"{Tab}{Paste:1}"_s);
+    QCOMPARE(m_entry->font().pointSizeF(), 24.0);
+}
+
+void tst_Entry::accessibility()
+{
+    QCOMPARE(m_entry->accessibleName(), u"Dimension in inches"_s);
+    const AccessibleEvents events;
+    play(local(u"{Tab}1.3{Convert}"_s));
+    QCOMPARE(events.objectsWith(QAccessible::NameChanged),
+             QStringList({u"lblwhole"_s, u"lbldecimal"_s}));
+    for (const auto &[box, description] : {std::pair{m_whole, u"Whole turns"_s},
+                                           std::pair{m_divisions, u"Divisions"_s}}) {
+        QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);
+        QVERIFY(accessible != nullptr);
+        QCOMPARE(accessible->text(QAccessible::Name), box->text());
+        QCOMPARE(accessible->text(QAccessible::Description), description);
+    }
+}
+
+// Random typing, editing, pasting and clicking: nothing crashes, typing never
+// makes the entry longer than six characters, and every click either shows
+// the core's results for the entry or, for an entry that holds no number,
+// changes neither box.
+void tst_Entry::randomWalk()
+{
+    const core::Separators separators = core::UserSeparators();
+    const QList<QChar> typed = {u'0', u'1', u'5', u'9', separators.decimal, separators.group,
+                                u' ', u'-', u'+', u'a', u'e'};
+    const QList<Qt::Key> keys = {Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Home, Qt::Key_End,
+                                 Qt::Key_Left, Qt::Key_Right, Qt::Key_Tab};
+    QRandomGenerator random(20261207);
+    constexpr int kSteps = 20000;
+    int clicks = 0;
+    int failedClicks = 0;
+    for (int i = 0; i < kSteps; ++i) {
+        const int action = random.bounded(100);
+        if (action < 55) {
+            QTest::keyClick(QApplication::focusWidget(),
+                            typed[random.bounded(typed.size())].toLatin1());
+        } else if (action < 80) {
+            pressKey(keys[random.bounded(keys.size())]);
+        } else if (action < 88) {
+            QString text;
+            for (int n = random.bounded(9); n > 0; --n)
+                text += typed[random.bounded(typed.size())];
+            QGuiApplication::clipboard()->setText(text);
+            pressKey(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            const QString whole = m_whole->text();
+            const QString divisions = m_divisions->text();
+            QTest::mouseClick(m_button, Qt::LeftButton);
+            drainEvents();
+            ++clicks;
+            const QString entry = m_entry->text();
+            if (core::IsNumericText(entry)) {
+                const core::TurnReading reading = core::ConvertToTurns(core::ParseDimension(entry));
+                QCOMPARE(m_whole->text(), core::FormatTurns(reading.wholeTurns));
+                QCOMPARE(m_divisions->text(), core::FormatDivisions(reading.divisions));
+            } else {
+                ++failedClicks;
+                QCOMPARE(m_whole->text(), whole);
+                QCOMPARE(m_divisions->text(), divisions);
+            }
+        }
+        drainEvents();
+        QVERIFY2(m_entry->text().size() <= 6, qPrintable(m_entry->text()));
+    }
+    QVERIFY(clicks > 1000);
+    qInfo("%d clicks, %d on an entry that held no number", clicks, failedClicks);
+}
+
+BRANTILE_WINDOW_TEST_MAIN(tst_Entry)
+#include "tst_entry.moc"
