@@ -6,6 +6,7 @@
 #include "ui/FocusNotifier.h"
 #include "ui/Keystrokes.h"
 #include "ui/Look.h"
+#include "ui/Notice.h"
 #include "ui/QuietLabelAccessible.h"
 
 #include <QGroupBox>
@@ -14,7 +15,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
-#include <QToolTip>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -131,6 +131,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setTabOrder(cmdCalculate, txtinch);
     cmdCalculate->setFocus(Qt::OtherFocusReason);
 
+    notice = new ui::Notice(txtinch);
+    connect(txtinch, &QLineEdit::textChanged, notice, &ui::Notice::dismiss);
+    connect(cmdCalculate, &QPushButton::clicked, notice, &ui::Notice::dismiss);
     handle(cmdCalculate, &QPushButton::clicked, &Form1::cmdCalculate_Click);
     handle(txtinch, &QLineEdit::textChanged, &Form1::txtinch_Change);
     handle(new ui::FocusNotifier(txtinch), &ui::FocusNotifier::focusGained,
@@ -138,6 +141,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     handle(tmrclock, &QTimer::timeout, &Form1::tmrclock_Timer);
     connect(txtinch, &QLineEdit::textChanged, this,
             [this] { ui::FitEntryFont(txtinch, kEntryPointSize); });
+
     tmrclock->start();
 
     if (const QScreen *screen = this->screen()) {
@@ -198,6 +202,6 @@ void Form1::showResult(QLabel *box, const QString &text)
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const QString notice = error.description() + u"\nType a dimension such as 1.250 or 0.250."_s;
-    QToolTip::showText(txtinch->mapToGlobal(QPoint(0, txtinch->height())), notice, txtinch);
+    const QString text = error.description() + u"\nType a dimension such as 1.250 or 0.250."_s;
+    notice->showText(text);
 }

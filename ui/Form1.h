@@ -11,6 +11,9 @@ class QTimer;
 namespace core {
 class ConversionError;
 }
+namespace ui {
+class Notice;
+}
 
 // The program's one window: the dimension entry, the Convert button, the
 // handle reading and the clock.
@@ -47,4 +50,5 @@ private:
     QLabel *Label1;
     QLabel *Label3;
     QPushButton *cmdCalculate;
+    ui::Notice *notice;
 };
