@@ -1,27 +1,52 @@
 # Thin wrapper over the CMake presets. Every target first installs the Debian
 # packages that are missing (scripts/debian-packages.txt).
-PRESET ?= default
 WERROR ?= OFF
-BUILD_DIR := build/$(PRESET)
+FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps build run test test-default test-asan fuzz coverage clean
 
 all: build
 
 deps:
 	@./scripts/install-deps
 
-configure: deps
-	cmake --preset $(PRESET) -DBRANTILE_WERROR=$(WERROR)
+# Configures (again, so that WERROR takes) and builds one preset.
+define configure_and_build
+	cmake --preset $(1) -DBRANTILE_WERROR=$(WERROR)
+	cmake --build --preset $(1)
+endef
 
-build: configure
-	cmake --build --preset $(PRESET)
+build: deps
+	$(call configure_and_build,default)
 
 run: build
-	@./scripts/run $(BUILD_DIR)
+	@./scripts/run build/default
 
-test: build
-	ctest --preset $(PRESET)
+# Every test, in the plain build and under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
+test: test-default test-asan
+
+test-default: deps
+	$(call configure_and_build,default)
+	ctest --preset default
+
+test-asan: deps
+	$(call configure_and_build,asan)
+	ctest --preset asan
+
+# The libFuzzer targets, FUZZ_SECONDS each.
+fuzz: deps
+	$(call configure_and_build,fuzz)
+	./scripts/fuzz build/fuzz $(FUZZ_SECONDS)
+
+# Line and branch coverage of core/ and ui/ by the tests.
+coverage: deps
+	$(call configure_and_build,coverage)
+	find build/coverage -name '*.gcda' -delete
+	ctest --preset coverage
+	gcovr --root . --object-directory build/coverage --filter 'core/' --filter 'ui/' \
+	    --exclude-directories 'build/coverage/CMakeFiles' \
+	    --exclude-throw-branches --exclude-unreachable-branches --txt --print-summary
 
 clean:
 	rm -rf build

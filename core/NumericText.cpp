@@ -90,16 +90,13 @@ Parsed parse(QStringView text, Separators separators)
     const char *first = digits.data();
     const char *last = first + digits.size();
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-    if (ec == std::errc::result_out_of_range) {
-        // from_chars says the same for overflow and for underflow: a number
-        // with a non-zero integer digit cannot underflow.
-        if (nonZeroInteger)
-            return {Outcome::TooLarge, 0.0};
-        value = 0.0;
-    } else if (ec != std::errc() || end != last) {
-        return {Outcome::NotANumber, 0.0};
-    }
-    return {Outcome::Number, negative ? -value : value};
+    // from_chars says the same for overflow and for underflow, and leaves the
+    // value at zero: a number with a non-zero integer digit cannot underflow.
+    const bool outOfRange = ec == std::errc::result_out_of_range;
+    if (outOfRange && nonZeroInteger)
+        return {Outcome::TooLarge, 0.0};
+    const bool read = end == last && (ec == std::errc() || outOfRange);
+    return {read ? Outcome::Number : Outcome::NotANumber, negative ? -value : value};
 }
 
 } // namespace

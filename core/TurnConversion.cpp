@@ -59,18 +59,20 @@ QString FormatTurns(double wholeTurns, Separators separators)
     if (std::fabs(rounded) < kExponentFrom)
         return QString::number(static_cast<qint64>(rounded));
 
-    // From 1e15 up every double is a multiple of 1/8, so the fixed text is
-    // exact and rounding to 15 significant digits half away from zero only
-    // needs the sixteenth digit.
+    // From 2^49 (about 5.6e14) up every double is a multiple of 1/8, so the
+    // fixed text is exact, and rounding its digits to 15 significant ones half
+    // away from zero only needs the sixteenth.
     Buffer buffer;
-    std::string_view text = fixed3(std::fabs(rounded), buffer);
-    text = text.substr(0, text.find('.'));
-    int exponent = static_cast<int>(text.size()) - 1;
+    const std::string_view text = fixed3(std::fabs(wholeTurns), buffer);
+    const std::size_t point = text.find('.');
+    int exponent = static_cast<int>(point) - 1;
+    const auto digit = [&](std::size_t i) { return i < point ? text[i] : text[i + 1]; };
 
     constexpr std::size_t kSignificant = 15;
     std::array<char, kSignificant> mantissa{};
-    text.copy(mantissa.data(), kSignificant);
-    if (text[kSignificant] >= '5') {
+    for (std::size_t i = 0; i < kSignificant; ++i)
+        mantissa[i] = digit(i);
+    if (digit(kSignificant) >= '5') {
         std::size_t i = kSignificant;
         while (i > 0 && mantissa[i - 1] == '9')
             mantissa[--i] = '0';

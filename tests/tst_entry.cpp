@@ -1,6 +1,7 @@
 #include "core/TurnConversion.h"
 #include "tests/WindowTest.h"
 #include "ui/FitFont.h"
+#include "ui/Keystrokes.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void filter_data();
     void filter();
     void backspaceGoesWhereTheFocusIs();
+    void backspaceWithoutFocusGoesNowhere();
     void clickKeepsTheSelection();
     void resultsFit_data();
     void resultsFit();
@@ -253,6 +255,16 @@ void tst_Entry::backspaceGoesWhereTheFocusIs()
     m_button->setFocus(Qt::OtherFocusReason);
     drainEvents();
     QCOMPARE(m_entry->text(), local(u"1.25a"_s));
+}
+
+void tst_Entry::backspaceWithoutFocusGoesNowhere()
+{
+    play(local(u"{Tab}1.25"_s));
+    m_entry->clearFocus();
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    ui::QueueBackspace(m_form.get());
+    drainEvents();
+    QCOMPARE(m_entry->text(), local(u"1.25"_s));
 }
 
 void tst_Entry::clickKeepsTheSelection()

@@ -318,6 +318,8 @@ void tst_Form1::clockIsReadNotAnnounced()
         QVERIFY(accessible != nullptr);
         QCOMPARE(accessible->text(QAccessible::Name), label->text());
         QCOMPARE(accessible->text(QAccessible::Description), description);
+        QCOMPARE(accessible->role(), QAccessible::StaticText);
+        QCOMPARE(accessible->text(QAccessible::Value), QString());
     }
 }
 

@@ -21,6 +21,8 @@ private Q_SLOTS:
     void formatDivisions();
     void formatTurns_data();
     void formatTurns();
+    void divisionsNearTies_data();
+    void divisionsNearTies();
 };
 
 void tst_TurnConversion::convert_data()
@@ -144,6 +146,9 @@ void tst_TurnConversion::formatDivisions_data()
     row("largest double in full", "en_US", std::numeric_limits<double>::max(),
         u"179769313486231570814527423731704356798070567525844996598917476803157260780028538760589558632766878171540458953514382464234321326889464182768467546703537516986049910576551282076245490090389328944075868508455133942304583236903222948165808559332123348274797826204144723168738177180919299881250404026184124858368."_s);
 
+    row("NaN", "en_US", std::numeric_limits<double>::quiet_NaN(), u"NaN"_s);
+    row("infinity", "en_US", std::numeric_limits<double>::infinity(), u"Infinity"_s);
+    row("-infinity", "en_US", -std::numeric_limits<double>::infinity(), u"-Infinity"_s);
     row("37.5", "de_DE", 37.5, u"37,5"_s);
     row("50", "de_DE", 50.0, u"50,"_s);
     row("0", "de_DE", 0.0, u","_s);
@@ -185,10 +190,15 @@ void tst_TurnConversion::formatTurns_data()
     row("tie at the 16th digit", "en_US", 1000000000000005.0, u"1.00000000000001E+15"_s);
     row("tie 1.0000000000000050e16", "en_US", 10000000000000050.0, u"1.00000000000001E+16"_s);
     row("below a tie", "en_US", 1000000000000004.0, u"1E+15"_s);
+    row("fraction below the tie rounds once", "en_US", 1019442243215364.9, u"1.01944224321536E+15"_s);
+    row("fraction at the tie", "en_US", 1019442243215365.0, u"1.01944224321537E+15"_s);
     row("carry through the nines", "en_US", 9999999999999998.0, u"1E+16"_s);
     row("largest double", "en_US", std::numeric_limits<double>::max(), u"1.79769313486232E+308"_s);
     row("most negative double", "en_US", -std::numeric_limits<double>::max(),
         u"-1.79769313486232E+308"_s);
+    row("NaN", "en_US", std::numeric_limits<double>::quiet_NaN(), u"NaN"_s);
+    row("infinity", "en_US", std::numeric_limits<double>::infinity(), u"Infinity"_s);
+    row("-infinity", "en_US", -std::numeric_limits<double>::infinity(), u"-Infinity"_s);
     row("1.5e15", "de_DE", 1.5e15, u"1,5E+15"_s);
     row("15999984", "de_DE", 15999984.0, u"15999984"_s);
     row("1.25e20", "fr_FR", 1.25e20, u"1,25E+20"_s);
@@ -200,6 +210,45 @@ void tst_TurnConversion::formatTurns()
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(core::FormatTurns(value, regionSeparators(region)), text);
+}
+
+void tst_TurnConversion::divisionsNearTies_data()
+{
+    QTest::addColumn<int>("first");
+    QTest::addColumn<int>("last");
+    constexpr int kStep = 250000;
+    for (int first = 0; first < 2000000; first += kStep)
+        QTest::addRow("k/2000 for k from %d", first) << first << first + kStep;
+}
+
+// Every k/2000, the halves of a thousandth and the thousandths themselves, and
+// the doubles next to each, against QLocale's 'f' formatting, which rounds
+// the exact binary value half away from zero. A larger value never gives a
+// smaller text.
+void tst_TurnConversion::divisionsNearTies()
+{
+    QFETCH(int, first);
+    QFETCH(int, last);
+    const core::Separators us = regionSeparators(u"en_US"_s);
+    const QLocale c = QLocale::c();
+    double previous = -1.0;
+    for (int k = first; k <= last; ++k) {
+        const double value = k / 2000.0;
+        for (const double x : {std::nextafter(value, 0.0), value, std::nextafter(value, 1e9)}) {
+            QString expected = c.toString(x, 'f', 3);
+            while (expected.endsWith(u'0'))
+                expected.chop(1);
+            if (expected.startsWith(u"0."))
+                expected.remove(0, 1);
+            const QString text = core::FormatDivisions(x, us);
+            if (text != expected)
+                QFAIL(qPrintable(u"%1: %2, expected %3"_s.arg(x, 0, 'g', 17).arg(text, expected)));
+            const double shown = text == u"." ? 0.0 : text.toDouble();
+            if (shown < previous)
+                QFAIL(qPrintable(u"%1 gives %2, below an earlier text"_s.arg(x, 0, 'g', 17).arg(text)));
+            previous = shown;
+        }
+    }
 }
 
 QTEST_APPLESS_MAIN(tst_TurnConversion)

@@ -10,10 +10,9 @@ FocusNotifier::FocusNotifier(QLineEdit *edit) : QObject(edit), m_edit(edit)
     edit->installEventFilter(this);
 }
 
-bool FocusNotifier::eventFilter(QObject *watched, QEvent *event)
+// Installed on the line edit alone.
+bool FocusNotifier::eventFilter(QObject * /*watched*/, QEvent *event)
 {
-    if (watched != m_edit)
-        return false;
     switch (event->type()) {
     case QEvent::FocusIn:
         m_clickGaveFocus = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;

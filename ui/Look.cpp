@@ -1,5 +1,7 @@
 #include "ui/Look.h"
 
+#include <utility>
+
 namespace ui {
 
 QFont LayoutFont(qreal pointSize, bool bold)
@@ -12,18 +14,29 @@ QFont LayoutFont(qreal pointSize, bool bold)
 
 QPalette LayoutPalette()
 {
-    QPalette palette(kButtonText, kButtonFace, QColor(0xFF, 0xFF, 0xFF), QColor(0x80, 0x80, 0x80),
-                     QColor(0xA0, 0xA0, 0xA0), kWindowText, kWindowBackground);
-    palette.setColor(QPalette::Window, kFormBackground);
-    palette.setColor(QPalette::WindowText, kButtonText);
-    palette.setColor(QPalette::Base, kWindowBackground);
-    palette.setColor(QPalette::Text, kWindowText);
-    palette.setColor(QPalette::ButtonText, kButtonText);
-    palette.setColor(QPalette::Highlight, QColor(0x00, 0x00, 0x80));
-    palette.setColor(QPalette::HighlightedText, QColor(0xFF, 0xFF, 0xFF));
-    palette.setColor(QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1));
-    palette.setColor(QPalette::ToolTipText, kWindowText);
-    palette.setColor(QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80));
+    const std::pair<QPalette::ColorRole, QColor> colours[] = {
+        {QPalette::Window, kFormBackground},
+        {QPalette::WindowText, kButtonText},
+        {QPalette::Base, kWindowBackground},
+        {QPalette::AlternateBase, kWindowBackground},
+        {QPalette::Text, kWindowText},
+        {QPalette::Button, kButtonFace},
+        {QPalette::ButtonText, kButtonText},
+        {QPalette::BrightText, QColor(0xFF, 0xFF, 0xFF)},
+        {QPalette::Light, QColor(0xFF, 0xFF, 0xFF)},
+        {QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3)},
+        {QPalette::Mid, QColor(0xA0, 0xA0, 0xA0)},
+        {QPalette::Dark, QColor(0x80, 0x80, 0x80)},
+        {QPalette::Shadow, QColor(0x00, 0x00, 0x00)},
+        {QPalette::Highlight, QColor(0x00, 0x00, 0x80)},
+        {QPalette::HighlightedText, QColor(0xFF, 0xFF, 0xFF)},
+        {QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1)},
+        {QPalette::ToolTipText, kWindowText},
+        {QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80)},
+    };
+    QPalette palette;
+    for (const auto &[role, colour] : colours)
+        palette.setColor(role, colour);
     for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
     return palette;

@@ -8,11 +8,12 @@ namespace {
 
 constexpr int kShownFor = 8000;
 
+constexpr Qt::WindowFlags kFlags =
+    Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput;
+
 } // namespace
 
-Notice::Notice(QWidget *anchor)
-    : QLabel(anchor, Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowTransparentForInput),
-      m_anchor(anchor)
+Notice::Notice(QWidget *anchor) : QLabel(anchor, kFlags), m_anchor(anchor)
 {
     setObjectName(QStringLiteral("notice"));
     setFont(LayoutFont(9.75));
