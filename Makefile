@@ -3,7 +3,7 @@
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-default test-asan fuzz coverage clean
+.PHONY: all deps build run test test-default test-asan fuzz coverage package clean
 
 all: build
 
@@ -47,6 +47,10 @@ coverage: deps
 	gcovr --root . --object-directory build/coverage --filter 'core/' --filter 'ui/' \
 	    --exclude-directories 'build/coverage/CMakeFiles' \
 	    --exclude-throw-branches --exclude-unreachable-branches --txt --print-summary
+
+# A Debian package of the program, in build/default/package/.
+package: build
+	cd build/default && cpack
 
 clean:
 	rm -rf build

@@ -1,0 +1,231 @@
+#!/usr/bin/python3
+"""The program end to end, as a user meets it: a real X server (Xvfb), real
+keystrokes and clicks (XTEST, through xdotool), and the results read the way a
+screen reader reads them (AT-SPI). Run inside its own D-Bus session:
+
+    dbus-run-session -- /usr/bin/python3 e2e.py PROGRAM ARTIFACT_DIR
+"""
+import os
+import signal
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+TIMEOUT = 15.0
+SCREEN = (1024, 768)
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_until(what, condition, timeout=TIMEOUT):
+    """Polls condition() until it returns something true; fails after timeout."""
+    deadline = time.monotonic() + timeout
+    last = None
+    while time.monotonic() < deadline:
+        try:
+            last = condition()
+        except Exception as error:  # the tree may change under a query
+            last = error
+        if last and not isinstance(last, Exception):
+            return last
+        time.sleep(0.05)
+    raise Failure(f"timed out waiting for {what} (last: {last!r})")
+
+
+def xdotool(*args):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+
+
+def start_xvfb():
+    read, write = os.pipe()
+    xvfb = subprocess.Popen(
+        ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
+         "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+        stderr=subprocess.DEVNULL)
+    os.close(write)
+    with os.fdopen(read) as display:
+        number = display.readline().strip()
+    if not number:
+        raise Failure("Xvfb did not start")
+    return xvfb, f":{number}"
+
+
+class Session:
+    def __init__(self, program, artifacts):
+        self.artifacts = artifacts
+        self.xvfb, display = start_xvfb()
+        os.environ["DISPLAY"] = display
+        # The accessibility bus must be up before the program looks for it.
+        pyatspi.Registry.getDesktop(0)
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
+        env.pop("QT_SCALE_FACTOR", None)
+        self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
+        self.window = wait_until("the window", lambda: xdotool(
+            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1])[0]
+        xdotool("windowfocus", "--sync", self.window)
+        self.app = wait_until("the program on the accessibility bus", self.find_app)
+        self.clipboard = None
+
+    def find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        for i in range(desktop.childCount):
+            app = desktop.getChildAtIndex(i)
+            if app is not None and app.name == "Brantile":
+                return app
+        return None
+
+    def find(self, predicate):
+        return pyatspi.findDescendant(self.app, predicate)
+
+    def control(self, **wanted):
+        def matches(accessible):
+            return all(getattr(accessible, key) == value for key, value in wanted.items())
+        return wait_until(f"a control with {wanted}", lambda: self.find(matches))
+
+    def result(self, description):
+        return self.control(description=description).name
+
+    def entry_text(self):
+        entry = self.control(name="Dimension in inches")
+        return entry.queryText().getText(0, -1)
+
+    def click(self, accessible):
+        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
+
+    def click_convert(self):
+        self.click(self.control(name="Convert"))
+
+    def keys(self, *names):
+        xdotool("key", "--clearmodifiers", *names)
+
+    def type(self, text):
+        xdotool("type", "--delay", "60", text)
+
+    def set_clipboard(self, text):
+        if self.clipboard is not None:
+            self.clipboard.kill()
+        self.clipboard = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard"],
+                                          stdin=subprocess.PIPE, stdout=subprocess.DEVNULL,
+                                          stderr=subprocess.DEVNULL)
+        self.clipboard.stdin.write(text.encode())
+        self.clipboard.stdin.close()
+        wait_until("the clipboard", lambda: subprocess.run(
+            ["xclip", "-o", "-selection", "clipboard"], capture_output=True,
+            text=True).stdout == text)
+
+    def screenshot(self, name):
+        path = os.path.join(self.artifacts, name)
+        subprocess.run(["import", "-window", "root", path], check=True)
+        return path
+
+    def close(self):
+        if self.clipboard is not None:
+            self.clipboard.kill()
+        if self.program.poll() is None:
+            self.program.send_signal(signal.SIGTERM)
+            self.program.wait(timeout=10)
+        self.xvfb.terminate()
+        self.xvfb.wait(timeout=10)
+
+
+def expect_equal(what, actual, expected):
+    if actual != expected:
+        raise Failure(f"{what}: {actual!r}, expected {expected!r}")
+
+
+def wait_for_results(session, whole, divisions):
+    wait_until(f"the results {whole} and {divisions}",
+               lambda: session.result("Whole turns") == whole
+               and session.result("Divisions") == divisions)
+
+
+def case_window_size_and_centre(session):
+    geometry = dict(line.split("=") for line in xdotool(
+        "getwindowgeometry", "--shell", session.window).split())
+    expect_equal("size", (int(geometry["WIDTH"]), int(geometry["HEIGHT"])), (245, 433))
+    for axis, size, screen in (("X", 245, SCREEN[0]), ("Y", 433, SCREEN[1])):
+        if abs(int(geometry[axis]) - (screen - size) / 2) > 1:
+            raise Failure(f"{axis} = {geometry[axis]}, not centred on a {screen} pixel screen")
+
+
+def case_road_of_one_request(session):
+    session.keys("Tab")
+    session.type("1.3")
+    wait_until("the entry to read 1.3", lambda: session.entry_text() == "1.3")
+    session.click_convert()
+    wait_for_results(session, "20", "50.")
+
+
+def case_refused_letter(session):
+    session.keys("Tab")
+    session.type("1.25a")
+    wait_until("the letter to be taken back", lambda: session.entry_text() == "1.25")
+
+
+def case_paste_eaten_back(session):
+    session.set_clipboard("12ab")
+    session.keys("Tab")
+    # A click that gives the entry the focus keeps its whole text selected.
+    session.click(session.control(name="Dimension in inches"))
+    session.keys("ctrl+v")
+    wait_until("the paste to be eaten back to 12", lambda: session.entry_text() == "12")
+
+
+def case_blanks_write_nothing(session):
+    session.click_convert()
+    wait_for_results(session, "192", ".")
+    session.keys("Tab")
+    session.type("5 ")
+    session.keys("Home", "Delete")
+    wait_until("an entry of one blank", lambda: session.entry_text() == " ")
+    session.click_convert()
+    notice = session.control(name="Blanks alone are not a number.\n"
+                                  "Type a dimension such as 1.250 or 0.250.")
+    if notice is None or session.program.poll() is not None:
+        raise Failure("no notice, or the program ended")
+    expect_equal("whole turns after the failed click", session.result("Whole turns"), "192")
+    expect_equal("divisions after the failed click", session.result("Divisions"), ".")
+    session.keys("Tab")
+    session.type("0.1")
+    session.click_convert()
+    wait_for_results(session, "1", "37.5")
+
+
+CASES = [case_window_size_and_centre, case_road_of_one_request, case_refused_letter,
+         case_paste_eaten_back, case_blanks_write_nothing]
+
+
+def main():
+    program, artifacts = sys.argv[1], sys.argv[2]
+    os.makedirs(artifacts, exist_ok=True)
+    started = time.monotonic()
+    session = Session(program, artifacts)
+    print(f"Started in {time.monotonic() - started:.1f} s", flush=True)
+    passed = failed = 0
+    try:
+        for case in CASES:
+            name = case.__name__[len("case_"):]
+            started = time.monotonic()
+            try:
+                case(session)
+                print(f"PASS   : {name} ({time.monotonic() - started:.1f} s)", flush=True)
+                passed += 1
+            except Failure as failure:
+                print(f"FAIL!  : {name}: {failure}", flush=True)
+                session.screenshot(f"e2e-{name}.png")
+                failed += 1
+        print("Screenshot of the last state:", session.screenshot("e2e-last.png"))
+    finally:
+        session.close()
+    print(f"{passed} passed, {failed} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
