@@ -3,7 +3,7 @@
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-default test-asan fuzz coverage package clean
+.PHONY: all deps build run test test-default test-asan fuzz coverage package bench clean
 
 all: build
 
@@ -47,6 +47,11 @@ coverage: deps
 	gcovr --root . --object-directory build/coverage --filter 'core/' --filter 'ui/' \
 	    --exclude-directories 'build/coverage/CMakeFiles' \
 	    --exclude-throw-branches --exclude-unreachable-branches --txt --print-summary
+
+# Start-up time and memory against the least Qt Widgets program, and the time
+# of one conversion. Benchmarks: they never fail on a time.
+bench: build
+	./scripts/bench build/default
 
 # A Debian package of the program, in build/default/package/.
 package: build

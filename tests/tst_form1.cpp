@@ -3,6 +3,7 @@
 #include "ui/FitFont.h"
 
 #include <QAccessible>
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGroupBox>
 #include <QLabel>
@@ -207,6 +208,9 @@ void tst_Form1::window()
              qPrintable(u"%1, %2 off centre"_s.arg(offCentre.x()).arg(offCentre.y())));
     QCOMPARE(QApplication::applicationName(), u"Brantile"_s);
     QCOMPARE(QApplication::applicationVersion(), u"1.00"_s);
+    // The font comes from the program itself, not from the machine.
+    QCOMPARE(QFontDatabase::applicationFontFamilies(0), QStringList(u"Liberation Sans"_s));
+    QCOMPARE(QFontDatabase::applicationFontFamilies(1), QStringList(u"Liberation Sans"_s));
     const QList<QSize> iconSizes = QApplication::windowIcon().availableSizes();
     QVERIFY(iconSizes.contains(QSize(32, 32)));
     QVERIFY(iconSizes.contains(QSize(16, 16)));

@@ -6,7 +6,14 @@
 #include <QAccessible>
 #include <QFontDatabase>
 #include <QIcon>
+#include <QPixmap>
+#include <QResource>
 #include <QStyleFactory>
+
+// The window icon's images, compiled in: reading them needs no image plugin.
+#include "packaging/icons/brantile-16-16.xpm"
+#include "packaging/icons/brantile-32-16.xpm"
+#include "packaging/icons/brantile-32-2.xpm"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -16,14 +23,19 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
     setApplicationVersion(u"1.00"_s);
     setStyle(QStyleFactory::create(u"Fusion"_s));
     setPalette(ui::LayoutPalette());
-    QFontDatabase::addApplicationFont(u":/fonts/LiberationSans-Regular.ttf"_s);
-    QFontDatabase::addApplicationFont(u":/fonts/LiberationSans-Bold.ttf"_s);
+    // The fonts are stored uncompressed in the program: Qt and FreeType read
+    // them where they lie, without a copy.
+    for (const QString &path : {u":/fonts/LiberationSans-Regular.ttf"_s,
+                                u":/fonts/LiberationSans-Bold.ttf"_s}) {
+        const QResource font(path);
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+            reinterpret_cast<const char *>(font.data()), static_cast<qsizetype>(font.size())));
+    }
     setFont(ui::LayoutFont(ui::kDialogPointSize));
 
     QIcon icon;
-    for (const QString &image : {u":/icons/brantile-32-2.xpm"_s, u":/icons/brantile-32-16.xpm"_s,
-                                 u":/icons/brantile-16-16.xpm"_s})
-        icon.addFile(image);
+    for (const char *const *image : {brantile_32_2, brantile_32_16, brantile_16_16})
+        icon.addPixmap(QPixmap(image));
     setWindowIcon(icon);
     QAccessible::installFactory(ui::QuietLabelAccessible::create);
 }
