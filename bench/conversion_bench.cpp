@@ -1,5 +1,5 @@
-// One conversion as Convert does it: read the number from the text, convert
-// it, and write both results, all with the user's separators. Run it in a
+// One conversion as Convert does it: read the user's separators, read the
+// number from the text, convert it, and write both results. Run it in a
 // United States region (LC_ALL=en_US.UTF-8).
 #include "core/TurnConversion.h"
 
@@ -13,9 +13,11 @@ void oneConversion(benchmark::State &state)
 {
     const QString text = QStringLiteral("1.3");
     for (auto _ : state) {
-        const core::TurnReading reading = core::ConvertToTurns(core::ParseDimension(text));
-        QString whole = core::FormatTurns(reading.wholeTurns);
-        QString divisions = core::FormatDivisions(reading.divisions);
+        const core::Separators separators = core::UserSeparators();
+        const core::TurnReading reading =
+            core::ConvertToTurns(core::ParseDimension(text, separators));
+        QString whole = core::FormatTurns(reading.wholeTurns, separators);
+        QString divisions = core::FormatDivisions(reading.divisions, separators);
         benchmark::DoNotOptimize(whole);
         benchmark::DoNotOptimize(divisions);
     }

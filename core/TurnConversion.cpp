@@ -1,9 +1,11 @@
 #include "core/TurnConversion.h"
 
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 using namespace Qt::Literals::StringLiterals;
@@ -24,6 +26,31 @@ std::string_view fixed3(double value, Buffer &buffer)
     const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                       std::chars_format::fixed, 3);
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+// A magnitude below 2^50 in thousandths, rounded half away from zero, in
+// integers on its exact binary value: magnitude = m * 2^e, so magnitude * 1000
+// = m * 125 * 2^(e + 3), which fits in 64 bits. Nothing for larger values.
+std::optional<std::uint64_t> roundedThousandths(double magnitude)
+{
+    if (!(magnitude < 0x1p50))
+        return std::nullopt;
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    const auto biasedExponent = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    const std::uint64_t mantissa =
+        biasedExponent == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
+    const int exponent = (biasedExponent == 0 ? 1 : biasedExponent) - 1075 + 3;
+    const std::uint64_t scaled = mantissa * 125;
+    if (exponent >= 0)
+        return scaled << exponent;
+    if (exponent <= -64)
+        return 0; // below 2^-4 of a thousandth
+    const int shift = -exponent;
+    const std::uint64_t whole = scaled >> shift;
+    const std::uint64_t rest = scaled & ((std::uint64_t{1} << shift) - 1);
+    const std::uint64_t half = std::uint64_t{1} << (shift - 1);
+    return rest >= half ? whole + 1 : whole;
 }
 
 QString nonFinite(double value)
@@ -116,18 +143,16 @@ QString FormatDivisions(double divisions, Separators separators)
     std::string_view integerDigits;
     std::array<char, 3> decimals{};
 
-    // Exact halves at the third decimal are the odd multiples of 1/16, where
-    // to_chars would round to even: round those away from zero in integers.
-    const double sixteenths = magnitude * 16.0;
-    if (sixteenths < 0x1p53 && std::fmod(sixteenths, 2.0) == 1.0) {
-        const auto thousandths = (125 * static_cast<std::uint64_t>(sixteenths) + 1) / 2;
+    if (const std::optional<std::uint64_t> thousandths = roundedThousandths(magnitude)) {
         const auto [end, ec] = std::to_chars(buffer.data(), buffer.data() + buffer.size(),
-                                             thousandths / 1000);
+                                             *thousandths / 1000);
         integerDigits = {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
-        auto rest = thousandths % 1000;
+        auto rest = *thousandths % 1000;
         for (std::size_t i = 3; i > 0; --i, rest /= 10)
             decimals[i - 1] = static_cast<char>('0' + rest % 10);
     } else {
+        // From 2^50 up every double is a multiple of 1/4: the fixed text with
+        // three decimals is exact, nothing is rounded.
         const std::string_view text = fixed3(magnitude, buffer);
         integerDigits = text.substr(0, text.size() - 4);
         text.substr(text.size() - 3).copy(decimals.data(), 3);
@@ -139,13 +164,17 @@ QString FormatDivisions(double divisions, Separators separators)
     while (decimalCount > 0 && decimals[decimalCount - 1] == '0')
         --decimalCount;
 
-    QString result;
+    // A sign, the integer digits, the separator and three decimals at most.
+    std::array<char16_t, Buffer().size()> text{};
+    std::size_t length = 0;
     if (negative && (!integerDigits.empty() || decimalCount > 0))
-        result += u'-';
-    result += QLatin1StringView(integerDigits.data(), static_cast<qsizetype>(integerDigits.size()));
-    result += separators.decimal;
-    result += QLatin1StringView(decimals.data(), static_cast<qsizetype>(decimalCount));
-    return result;
+        text[length++] = u'-';
+    for (const char digit : integerDigits)
+        text[length++] = static_cast<char16_t>(digit);
+    text[length++] = separators.decimal.unicode();
+    for (std::size_t i = 0; i < decimalCount; ++i)
+        text[length++] = static_cast<char16_t>(decimals[i]);
+    return QString(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(length));
 }
 
 QString FormatDivisions(double divisions)

@@ -170,10 +170,11 @@ void Form1::cmdCalculate_Click()
 {
     if (txtinch->text().isEmpty())
         txtinch->setText(kDefaultEntryText);
-    const double inches = core::ParseDimension(txtinch->text());
+    const core::Separators separators = core::UserSeparators();
+    const double inches = core::ParseDimension(txtinch->text(), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
-    showResult(lblwhole, core::FormatTurns(reading.wholeTurns));
-    showResult(lbldecimal, core::FormatDivisions(reading.divisions));
+    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators));
+    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators));
 }
 
 void Form1::txtinch_Change()
