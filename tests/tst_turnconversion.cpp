@@ -135,6 +135,9 @@ void tst_TurnConversion::formatDivisions_data()
     row("tie 62.4375", "en_US", 62.4375, u"62.438"_s);
     row("tie 2^40 + 1/16", "en_US", 0x1p40 + 0.0625, u"1099511627776.063"_s);
     row("tie 2^48 + 1/16", "en_US", 0x1p48 + 0.0625, u"281474976710656.063"_s);
+    row("2^49 + 1/8, the last binade in integers", "en_US", 0x1p49 + 0.125,
+        u"562949953421312.125"_s);
+    row("2^50 + 1/4, past it", "en_US", 0x1p50 + 0.25, u"1125899906842624.25"_s);
     row("1.0005 is below the tie", "en_US", 1.0005, u"1."_s);
     row("0.9995 is above the tie", "en_US", 0.9995, u"1."_s);
     row("0.0005 is above the tie", "en_US", 0.0005, u".001"_s);
