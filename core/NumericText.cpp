@@ -1,5 +1,7 @@
 #include "core/NumericText.h"
 
+#include "core/TooLarge.h"
+
 #include <QLocale>
 
 #include <charconv>
@@ -130,6 +132,11 @@ const char *ConversionError::what() const noexcept
     return m_what.constData();
 }
 
+ConversionError TooLargeError()
+{
+    return {ConversionError::Kind::Overflow, u"The number is too large."_s};
+}
+
 bool IsNumericText(QStringView text, Separators separators)
 {
     return parse(text, separators).outcome == Outcome::Number;
@@ -154,7 +161,7 @@ double ParseDimension(QStringView text, Separators separators)
         throw ConversionError(ConversionError::Kind::TypeMismatch,
                               quoted(text) + u" is not a number."_s);
     case Outcome::TooLarge:
-        throw ConversionError(ConversionError::Kind::Overflow, u"The number is too large."_s);
+        throw TooLargeError();
     }
     return parsed.value;
 }

@@ -1,5 +1,7 @@
 #include "core/TurnConversion.h"
 
+#include "core/TooLarge.h"
+
 #include <array>
 #include <bit>
 #include <charconv>
@@ -68,7 +70,7 @@ TurnReading ConvertToTurns(double inches)
         throw ConversionError(ConversionError::Kind::TypeMismatch, u"That is not a number."_s);
     const double thousandths = inches * kThousandthsPerInch;
     if (!std::isfinite(thousandths))
-        throw ConversionError(ConversionError::Kind::Overflow, u"The number is too large."_s);
+        throw TooLargeError();
     const double sixteenths = thousandths / kDivisionsPerTurn;
     const double wholeTurns = std::floor(sixteenths);
     const double fraction = sixteenths - wholeTurns;
