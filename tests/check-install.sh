@@ -10,7 +10,8 @@ id=io.github.brantile.brantile
 for file in bin/brantile share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
     share/icons/hicolor/16x16/apps/$id.png share/icons/hicolor/32x32/apps/$id.png \
     share/icons/hicolor/48x48/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
-    share/icons/hicolor/scalable/apps/$id.svg; do
+    share/icons/hicolor/scalable/apps/$id.svg share/doc/brantile/copyright \
+    share/doc/brantile/changelog.gz share/man/man1/brantile.1.gz; do
     [ -f "$prefix/$file" ] || { echo "missing: $file"; exit 1; }
 done
 for size in 16 32 48 256; do
@@ -20,5 +21,6 @@ done
 desktop-file-validate "$prefix/share/applications/$id.desktop"
 appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q '<release version="1.00"' "$prefix/share/metainfo/$id.metainfo.xml"
+grep -q '<project_license>MIT</project_license>' "$prefix/share/metainfo/$id.metainfo.xml"
 grep -qx 'X-AppVersion=1.00' "$prefix/share/applications/$id.desktop"
 echo "install layout: 1 passed, 0 failed"
