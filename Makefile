@@ -1,14 +1,19 @@
 # Thin wrapper over the CMake presets. Every target first installs the Debian
-# packages that are missing (scripts/debian-packages.txt).
+# packages that are missing (scripts/debian-packages.txt): `make run` those
+# that building and running the program need, the other targets all of them.
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-default test-asan fuzz coverage package bench clean
+.PHONY: deps-run dist
 
 all: build
 
 deps:
-	@./scripts/install-deps
+	@./scripts/install-deps test
+
+deps-run:
+	@./scripts/install-deps run
 
 # Configures (again, so that WERROR takes) and builds one preset.
 define configure_and_build
@@ -19,7 +24,12 @@ endef
 build: deps
 	$(call configure_and_build,default)
 
-run: build
+# The program alone; a first configure leaves out the tests and benchmarks,
+# whose packages `make run` does not install.
+run: deps-run
+	@[ -f build/default/CMakeCache.txt ] || \
+	    cmake --preset default -DBRANTILE_BUILD_TESTS=OFF -DBRANTILE_BUILD_BENCH=OFF
+	cmake --build --preset default --target brantile
 	@./scripts/run build/default
 
 # Every test, in the plain build and under AddressSanitizer and
