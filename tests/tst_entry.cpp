@@ -1,5 +1,6 @@
 #include "core/TurnConversion.h"
 #include "tests/WindowTest.h"
+#include "ui/CoreText.h"
 #include "ui/FitFont.h"
 #include "ui/Keystrokes.h"
 
@@ -388,10 +389,11 @@ void tst_Entry::randomWalk()
             drainEvents();
             ++clicks;
             const QString entry = m_entry->text();
-            if (core::IsNumericText(entry)) {
-                const core::TurnReading reading = core::ConvertToTurns(core::ParseDimension(entry));
-                QCOMPARE(m_whole->text(), core::FormatTurns(reading.wholeTurns));
-                QCOMPARE(m_divisions->text(), core::FormatDivisions(reading.divisions));
+            if (core::IsNumericText(ui::CoreText(entry))) {
+                const core::TurnReading reading =
+                    core::ConvertToTurns(core::ParseDimension(ui::CoreText(entry)));
+                QCOMPARE(m_whole->text(), ui::FromCore(core::FormatTurns(reading.wholeTurns)));
+                QCOMPARE(m_divisions->text(), ui::FromCore(core::FormatDivisions(reading.divisions)));
             } else {
                 ++failedClicks;
                 QCOMPARE(m_whole->text(), whole);

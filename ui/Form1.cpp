@@ -2,6 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "ui/ClockText.h"
+#include "ui/CoreText.h"
 #include "ui/FitFont.h"
 #include "ui/FocusNotifier.h"
 #include "ui/Keystrokes.h"
@@ -171,15 +172,15 @@ void Form1::cmdCalculate_Click()
     if (txtinch->text().isEmpty())
         txtinch->setText(kDefaultEntryText);
     const core::Separators separators = core::UserSeparators();
-    const double inches = core::ParseDimension(txtinch->text(), separators);
+    const double inches = core::ParseDimension(ui::CoreText(txtinch->text()), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
-    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators));
-    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators));
+    showResult(lblwhole, ui::FromCore(core::FormatTurns(reading.wholeTurns, separators)));
+    showResult(lbldecimal, ui::FromCore(core::FormatDivisions(reading.divisions, separators)));
 }
 
 void Form1::txtinch_Change()
 {
-    if (!core::IsNumericText(txtinch->text()))
+    if (!core::IsNumericText(ui::CoreText(txtinch->text())))
         ui::QueueBackspace(this);
 }
 
@@ -203,6 +204,6 @@ void Form1::showResult(QLabel *box, const QString &text)
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const QString text = error.description() + u"\nType a dimension such as 1.250 or 0.250."_s;
+    const QString text = ui::FromCore(error.description()) + u"\nType a dimension such as 1.250 or 0.250."_s;
     notice->showText(text);
 }
