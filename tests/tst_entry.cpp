@@ -46,6 +46,8 @@ private Q_SLOTS:
     void backspaceGoesWhereTheFocusIs();
     void backspaceWithoutFocusGoesNowhere();
     void clickKeepsTheSelection();
+    void focusSelects_data();
+    void focusSelects();
     void resultsFit_data();
     void resultsFit();
     void entryFits();
@@ -279,6 +281,31 @@ void tst_Entry::clickKeepsTheSelection()
     // A second click, with the focus already there, places the caret.
     QTest::mouseClick(m_entry, Qt::LeftButton, {}, QPoint(8, m_entry->height() / 2));
     QCOMPARE(m_entry->selectedText(), QString());
+}
+
+void tst_Entry::focusSelects_data()
+{
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<QString>("entry");
+
+    QTest::newRow("Tab selects") << Qt::TabFocusReason << u"5"_s;
+    QTest::newRow("Backtab selects") << Qt::BacktabFocusReason << u"5"_s;
+    QTest::newRow("mouse selects") << Qt::MouseFocusReason << u"5"_s;
+    QTest::newRow("back from another window") << Qt::ActiveWindowFocusReason << u"1.25"_s;
+    QTest::newRow("context menu closed") << Qt::PopupFocusReason << u"1.25"_s;
+}
+
+// The focus leaves the entry after 1.2 is typed and comes back; then 5 is
+// typed.
+void tst_Entry::focusSelects()
+{
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(QString, entry);
+    play(local(u"{Tab}1.2"_s));
+    m_entry->clearFocus();
+    m_entry->setFocus(reason);
+    play(u"5"_s);
+    QCOMPARE(m_entry->text(), local(entry));
 }
 
 void tst_Entry::resultsFit_data()
