@@ -41,6 +41,8 @@ private Q_SLOTS:
     void failedConvert_data();
     void failedConvert();
     void handlersCatchNothing();
+    void noticeText_data();
+    void noticeText();
     void filter_data();
     void filter();
     void backspaceGoesWhereTheFocusIs();
@@ -197,7 +199,7 @@ void tst_Entry::failedConvert()
     const auto *notice = control<QLabel>(*m_form, "notice");
     QVERIFY(notice->isVisible());
     QVERIFY2(notice->text().contains(description), qPrintable(notice->text()));
-    QVERIFY(notice->text().contains(u"Type a dimension such as 1.250 or 0.250."_s));
+    QVERIFY(notice->text().contains(u"\nType a dimension such as "_s));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(notice->testAttribute(Qt::WA_TransparentForMouseEvents)
             || notice->windowFlags().testFlag(Qt::WindowTransparentForInput));
@@ -215,6 +217,38 @@ void tst_Entry::handlersCatchNothing()
     QVERIFY_THROWS_EXCEPTION(core::ConversionError, m_form->cmdCalculate_Click());
     QCOMPARE(m_whole->text(), QString());
     QCOMPARE(m_divisions->text(), QString());
+}
+
+void tst_Entry::noticeText_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("0.000 as at start") << QString() << u"\u201C0.000\u201D is not a number."_s;
+    QTest::newRow("blanks") << u" "_s << u"Blanks alone are not a number."_s;
+    QTest::newRow("markup") << u"<b>x"_s << u"\u201C<b>x\u201D is not a number."_s;
+}
+
+// The notice as a screen reader reads it, for an entry written while the
+// button has the focus (the filter's Backspace then deletes nothing): the
+// entry's text as it stands, and the advice with the region's decimal
+// separator, which in fr_FR differs from the "." of the layout's texts.
+void tst_Entry::noticeText()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, description);
+    if (!entry.isNull())
+        m_entry->setText(entry);
+    drainEvents();
+    if (core::IsNumericText(m_entry->text()))
+        QSKIP("a number in this region");
+    play(u"{Convert}"_s);
+    auto *notice = control<QLabel>(*m_form, "notice");
+    QVERIFY(notice->isVisible());
+    const QString advice =
+        u"Type a dimension such as 1_250 or 0_250."_s.replace(u'_', core::UserSeparators().decimal);
+    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name),
+             description + u'\n' + advice);
 }
 
 void tst_Entry::filter_data()

@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/Advice.h"
 #include "ui/ClockText.h"
 #include "ui/FitFont.h"
 #include "ui/FocusNotifier.h"
@@ -203,6 +204,7 @@ void Form1::showResult(QLabel *box, const QString &text)
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const QString text = error.description() + u"\nType a dimension such as 1.250 or 0.250."_s;
-    notice->showText(text);
+    const QChar decimal(core::UserSeparators().decimal);
+    const QString advice = QString::fromStdU16String(form::FailureAdvice(decimal.unicode()));
+    notice->showText(error.description() + u'\n' + advice);
 }
