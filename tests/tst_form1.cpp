@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QStyleOptionGroupBox>
 #include <QTimer>
@@ -37,6 +38,8 @@ private Q_SLOTS:
     void clockIsReadNotAnnounced();
     void clockText_data();
     void clockText();
+    void clockTextInEveryRegion_data();
+    void clockTextInEveryRegion();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -355,6 +358,8 @@ void tst_Form1::clockText_data()
     row("fa_IR zone in brackets", "fa_IR", afternoon, date, u"\u06F1\u06F3:\u06F0\u06F5:\u06F0\u06F9"_s,
         u"\u06F2\u06F0\u06F2\u06F6/\u06F1\u06F2/\u06F7"_s);
     row("zh_CN zone first", "zh_CN", afternoon, date, u"13:05:09"_s, u"2026/12/7"_s);
+    row("zh_TW day period, zone in square brackets", "zh_TW", afternoon, date,
+        u"\u4E0B\u53481:05:09"_s, u"2026/12/7"_s);
     row("bg_BG literal before zone", "bg_BG", afternoon, date, u"13:05:09 \u0447."_s,
         u"7.12.2026 \u0433."_s);
 }
@@ -369,6 +374,34 @@ void tst_Form1::clockText()
     const QLocale locale(region);
     QCOMPARE(ui::FormatClockTime(time, locale), timeText);
     QCOMPARE(ui::FormatClockDate(date, locale), dateText);
+}
+
+void tst_Form1::clockTextInEveryRegion_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QSet<QString> tags;
+    for (const QLocale &locale :
+         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+        const QString tag = locale.bcp47Name();
+        if (!tags.contains(tag))
+            QTest::newRow(qPrintable(tag)) << locale;
+        tags.insert(tag);
+    }
+}
+
+// No region's clock shows the time zone, or what stood around it.
+void tst_Form1::clockTextInEveryRegion()
+{
+    QFETCH(QLocale, locale);
+    const QTime time(13, 5, 9);
+    const QString zone = locale.toString(time, u"t"_s);
+    QVERIFY(!zone.isEmpty());
+    const QString text = ui::FormatClockTime(time, locale);
+    QVERIFY2(!text.contains(zone), qPrintable(text));
+    // Empty brackets, or a blank or comma at either end.
+    static const QRegularExpression leftOver(
+        u"[([\uFF08\uFF3B]\\s*[)\\]\uFF09\uFF3D]|^[\\s,]|[\\s,]$"_s);
+    QVERIFY2(!leftOver.match(text).hasMatch(), qPrintable(text));
 }
 
 BRANTILE_WINDOW_TEST_MAIN(tst_Form1)
