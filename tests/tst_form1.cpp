@@ -27,6 +27,7 @@ private Q_SLOTS:
     void creationOrder();
     void captionsFit_data();
     void captionsFit();
+    void headingsShareABaseline();
     void window();
     void startState();
     void tabMovesBetweenTwoStops();
@@ -70,6 +71,7 @@ void tst_Form1::controls_data()
 
     const int centre = Qt::AlignCenter;
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
+    const int top = Qt::AlignHCenter | Qt::AlignTop;
     const auto row = [](const char *name, const char *type, const char *parent, QRect geometry,
                         const QString &text, qreal pointSize, bool bold, int alignment) {
         QTest::newRow(name) << QString::fromLatin1(type) << QString::fromLatin1(parent) << geometry
@@ -79,8 +81,8 @@ void tst_Form1::controls_data()
     row("lbltime", "QLabel", "Frame3", {8, 56, 145, 25}, u"00:00:00 AM"_s, 8.25, false, centre);
     row("lbldate", "QLabel", "Frame3", {24, 24, 113, 25}, u"00/00/0000"_s, 13.5, false, centre);
     row("Frame2", "QGroupBox", "Form1", {32, 216, 177, 105}, u"Handle Turns"_s, 9.75, false, 0);
-    row("Divisions", "QLabel", "Frame2", {88, 24, 73, 25}, u"Divisions"_s, 12, true, centre);
-    row("turns", "QLabel", "Frame2", {16, 24, 57, 17}, u"Turns"_s, 12, true, centre);
+    row("Divisions", "QLabel", "Frame2", {88, 24, 73, 25}, u"Divisions"_s, 12, true, top);
+    row("turns", "QLabel", "Frame2", {16, 24, 57, 17}, u"Turns"_s, 12, true, top);
     row("lbldecimal", "QLabel", "Frame2", {88, 48, 73, 41}, QString(), 24, false, centre);
     row("lblwhole", "QLabel", "Frame2", {8, 48, 73, 41}, QString(), 24, false, centre);
     row("Frame1", "QGroupBox", "Form1", {24, 16, 193, 161}, u"Enter Dimentions Here"_s, 9.75,
@@ -188,6 +190,28 @@ void tst_Form1::captionsFit()
              qPrintable(u"\"%1\" is %2 pixels wide in %3"_s.arg(text).arg(width).arg(room.width())));
     QVERIFY2(ink.height() <= room.height(),
              qPrintable(u"\"%1\" is %2 pixels high in %3"_s.arg(text).arg(ink.height()).arg(room.height())));
+}
+
+// What a user sees: the lowest row of ink of "Turns" and of "Divisions",
+// neither of which has a descender, is the same.
+void tst_Form1::headingsShareABaseline()
+{
+    QList<qreal> baselines;
+    for (const char *name : {"turns", "Divisions"}) {
+        QWidget *heading = control(*m_form, name);
+        const QImage image = heading->grab().toImage();
+        int lowest = -1;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb pixel = image.pixel(x, y);
+                if (qAlpha(pixel) > 0x80 && qGray(pixel) < 0x80)
+                    lowest = y;
+            }
+        }
+        QVERIFY2(lowest >= 0, name);
+        baselines.append(heading->y() + lowest / image.devicePixelRatio());
+    }
+    QCOMPARE(baselines.front(), baselines.back());
 }
 
 void tst_Form1::window()

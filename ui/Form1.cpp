@@ -68,6 +68,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     using ui::LayoutFont;
     const QFont dialogFont = LayoutFont(ui::kDialogPointSize);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    // The headings' text starts at their top, so that the two, of unequal
+    // heights, share a baseline.
+    const Qt::Alignment top = Qt::AlignHCenter | Qt::AlignTop;
 
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Brantile"_s);
@@ -90,9 +93,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     Frame2 = addGroup(this, "Frame2", FromTwips(480, 3240, 2655, 1575), u"Handle Turns"_s);
     Divisions = addLabel(Frame2, "Divisions", FromTwips(1320, 360, 1095, 375), u"Divisions"_s,
-                         LayoutFont(12, true));
+                         LayoutFont(12, true), top);
     turns = addLabel(Frame2, "turns", FromTwips(240, 360, 855, 255), u"Turns"_s,
-                     LayoutFont(12, true));
+                     LayoutFont(12, true), top);
     lbldecimal = addLabel(Frame2, "lbldecimal", FromTwips(1320, 720, 1095, 615), QString(),
                           LayoutFont(kResultPointSize), Qt::AlignCenter, Border::Single,
                           ui::kTitleBarText);
