@@ -47,6 +47,7 @@ private Q_SLOTS:
     void filter();
     void backspaceGoesWhereTheFocusIs();
     void backspaceWithoutFocusGoesNowhere();
+    void backspaceWithoutActiveWindow();
     void clickKeepsTheSelection();
     void focusSelects_data();
     void focusSelects();
@@ -301,6 +302,19 @@ void tst_Entry::backspaceWithoutFocusGoesNowhere()
     ui::QueueBackspace(m_form.get());
     drainEvents();
     QCOMPARE(m_entry->text(), local(u"1.25"_s));
+}
+
+// No window of the program is active, yet typed keys reach the entry, the
+// window's own focus widget.
+void tst_Entry::backspaceWithoutActiveWindow()
+{
+    play(u"{Tab}2"_s);
+    QApplication::setActiveWindow(nullptr);
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QCOMPARE(m_form->focusWidget(), m_entry);
+    QTest::keyClick(m_entry, 'a');
+    drainEvents();
+    QCOMPARE(m_entry->text(), u"2"_s);
 }
 
 void tst_Entry::clickKeepsTheSelection()
