@@ -9,12 +9,12 @@
 #include "ui/Look.h"
 #include "ui/Notice.h"
 #include "ui/QuietLabelAccessible.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -148,11 +148,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     tmrclock->start();
 
-    if (const QScreen *screen = this->screen()) {
-        QRect centred = rect();
-        centred.moveCenter(screen->availableGeometry().center());
-        move(centred.topLeft());
-    }
+    new ui::WindowPlacement(this);
 }
 
 // Connects a signal to a handler. A ConversionError that leaves the handler
