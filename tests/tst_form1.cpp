@@ -409,8 +409,9 @@ void tst_Form1::clockTextInEveryRegion_data()
 {
     QTest::addColumn<QLocale>("locale");
     QSet<QString> tags;
-    for (const QLocale &locale :
-         QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory)) {
+    const QList<QLocale> locales =
+        QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript, QLocale::AnyTerritory);
+    for (const QLocale &locale : locales) {
         const QString tag = locale.bcp47Name();
         if (!tags.contains(tag))
             QTest::newRow(qPrintable(tag)) << locale;

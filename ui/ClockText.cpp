@@ -37,7 +37,8 @@ QString rewriteFields(const QString &format, Field field)
 // True for an opening and a closing bracket of the same kind.
 bool enclosing(QChar open, QChar close)
 {
-    static constexpr std::u16string_view kPairs[] = {u"()", u"[]", u"\uFF08\uFF09", u"\uFF3B\uFF3D"};
+    static constexpr std::u16string_view kPairs[] = {u"()", u"[]", u"\uFF08\uFF09",
+                                                     u"\uFF3B\uFF3D"};
     for (const std::u16string_view pair : kPairs) {
         if (open == pair[0] && close == pair[1])
             return true;

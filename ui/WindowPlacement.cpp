@@ -17,8 +17,9 @@ WindowPlacement::WindowPlacement(QWidget *window) : QObject(window), m_window(wi
 // Installed on the window alone.
 bool WindowPlacement::eventFilter(QObject * /*watched*/, QEvent *event)
 {
-    const bool framed = m_window->frameGeometry().size() != m_window->size();
-    if ((event->type() == QEvent::Show || event->type() == QEvent::Move) && framed) {
+    if (event->type() != QEvent::Show && event->type() != QEvent::Move)
+        return false;
+    if (m_window->frameGeometry().size() != m_window->size()) {
         m_window->removeEventFilter(this);
         place();
     }
