@@ -20,16 +20,16 @@ endfunction()
 
 # brantile_tool_test(name NEEDS tool package ... [MISSING what ...]
 #                    COMMAND ... [ENVIRONMENT ...] [LABELS ...]): registers the
-# test with brantile_register_test when every tool is there and nothing is
-# named under MISSING; otherwise a test of that name that reports itself
-# skipped.
+# test when every tool is there and nothing is named under MISSING; otherwise
+# a test of that name that reports itself skipped.
 function(brantile_tool_test name)
     cmake_parse_arguments(ARG "" "" "NEEDS;MISSING;COMMAND;ENVIRONMENT;LABELS" ${ARGN})
     brantile_missing_tools(missing ${ARG_NEEDS})
     list(APPEND missing ${ARG_MISSING})
     if(NOT missing)
-        brantile_register_test(${name} COMMAND ${ARG_COMMAND} ENVIRONMENT ${ARG_ENVIRONMENT}
-                               LABELS ${ARG_LABELS})
+        add_test(NAME ${name} COMMAND ${ARG_COMMAND})
+        set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENVIRONMENT}"
+                             LABELS "${ARG_LABELS}")
         return()
     endif()
     list(JOIN missing ", " needs)
