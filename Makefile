@@ -74,5 +74,20 @@ bench: build
 package: build
 	cd build/default && cpack
 
+# The release files in dist/: the .deb, the Windows installer and zip, the
+# source archive of the committed HEAD, and SHA256SUMS over the four.
+VERSION := $(shell sed -n 's/^project.Brantile VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
+RELEASE_FILES := brantile_$(VERSION)_amd64.deb brantile-$(VERSION)-setup.exe \
+	brantile-$(VERSION)-win64.zip brantile-$(VERSION).tar.gz
+dist: package windows
+	rm -rf dist
+	mkdir dist
+	cp build/default/package/brantile_$(VERSION)_amd64.deb build/windows/brantile-$(VERSION)-setup.exe \
+	    build/windows/brantile-$(VERSION)-win64.zip dist/
+	git archive --format=tar.gz --prefix=brantile-$(VERSION)/ -o dist/brantile-$(VERSION).tar.gz HEAD
+	@git diff --quiet HEAD || echo "Note: the source archive holds HEAD, without the uncommitted changes."
+	cd dist && sha256sum $(RELEASE_FILES) >SHA256SUMS
+	@ls -l dist
+
 clean:
-	rm -rf build
+	rm -rf build dist
