@@ -38,3 +38,17 @@ function(brantile_tool_test name)
     set_tests_properties(${name} PROPERTIES SKIP_REGULAR_EXPRESSION "^Skipped: "
                          LABELS "${ARG_LABELS}")
 endfunction()
+
+# brantile_windows_tests_need_wine(): called last in a folder whose tests are
+# built for Windows, skips them all where Wine is missing.
+function(brantile_windows_tests_need_wine)
+    if(NOT (CMAKE_CROSSCOMPILING AND WIN32))
+        return()
+    endif()
+    brantile_missing_tools(no_wine wine wine)
+    get_property(tests DIRECTORY PROPERTY TESTS)
+    if(no_wine AND tests)
+        message(STATUS "Windows tests skipped: missing ${no_wine}")
+        set_tests_properties(${tests} PROPERTIES DISABLED ON)
+    endif()
+endfunction()
