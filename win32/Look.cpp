@@ -1,0 +1,127 @@
+#include "win32/Look.h"
+
+#include <cmath>
+
+namespace win32 {
+
+namespace {
+
+COLORREF systemColour(int index)
+{
+    return GetSysColor(index);
+}
+
+bool readHighContrast()
+{
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE
+        && (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+HFONT createFont(const wchar_t *face, int height, bool bold)
+{
+    LOGFONTW font = {};
+    font.lfHeight = -height;
+    font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfOutPrecision = OUT_TT_PRECIS;
+    font.lfQuality = DEFAULT_QUALITY;
+    font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
+    lstrcpynW(font.lfFaceName, face, LF_FACESIZE);
+    return CreateFontIndirectW(&font);
+}
+
+bool isScalable(HFONT font)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    TEXTMETRICW metrics = {};
+    GetTextMetricsW(dc, &metrics);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
+}
+
+} // namespace
+
+Look::Look() : m_highContrast(readHighContrast()) {}
+
+Look::~Look()
+{
+    refresh();
+    dropFonts();
+}
+
+void Look::refresh()
+{
+    for (const auto &[colour, brush] : m_brushes)
+        DeleteObject(brush);
+    m_brushes.clear();
+    m_highContrast = readHighContrast();
+}
+
+COLORREF Look::background(form::Colour colour) const
+{
+    if (m_highContrast) {
+        if (colour == form::kTitleBarText)
+            return systemColour(COLOR_WINDOW);
+        return form::IsSystemColour(colour) ? systemColour(form::SystemColourIndex(colour))
+                                            : systemColour(COLOR_BTNFACE);
+    }
+    if (colour == form::kTitleBarText) // black on recent Windows: drawn as the scheme's white
+        return form::StandardSchemeColour(form::SystemColourIndex(colour));
+    return form::IsSystemColour(colour) ? systemColour(form::SystemColourIndex(colour)) : colour;
+}
+
+COLORREF Look::text(const form::Control &control) const
+{
+    if (m_highContrast && control.background == form::kTitleBarText)
+        return systemColour(COLOR_WINDOWTEXT);
+    return systemColour(form::SystemColourIndex(form::TextColour(control.kind)));
+}
+
+HBRUSH Look::brush(form::Colour background)
+{
+    const COLORREF colour = this->background(background);
+    auto [place, added] = m_brushes.try_emplace(colour, nullptr);
+    if (added)
+        place->second = CreateSolidBrush(colour);
+    return place->second;
+}
+
+HFONT Look::font(double pointSize, bool bold, UINT dpi)
+{
+    const int quarters = static_cast<int>(std::lround(pointSize * 4));
+    auto [place, added] = m_fonts.try_emplace({quarters, bold, dpi}, nullptr);
+    if (!added)
+        return place->second;
+    const int height = static_cast<int>(std::lround(pointSize * dpi / 72.0));
+    HFONT font = createFont(reinterpret_cast<const wchar_t *>(form::kFontFace.data()), height,
+                            bold);
+    if (!isScalable(font)) {
+        DeleteObject(font);
+        font = createFont(L"Microsoft Sans Serif", height, bold);
+    }
+    place->second = font;
+    return font;
+}
+
+void Look::dropFonts()
+{
+    for (const auto &[key, font] : m_fonts)
+        DeleteObject(font);
+    m_fonts.clear();
+}
+
+void Look::keepFontsFor(UINT dpi)
+{
+    std::erase_if(m_fonts, [dpi](const auto &entry) {
+        if (std::get<2>(entry.first) == dpi)
+            return false;
+        DeleteObject(entry.second);
+        return true;
+    });
+}
+
+} // namespace win32
