@@ -3,7 +3,7 @@
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-default test-asan fuzz coverage package bench clean
+.PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
 
 all: build
 
@@ -22,9 +22,9 @@ build: deps
 run: build
 	@./scripts/run build/default
 
-# Every test, in the plain build and under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
-test: test-default test-asan
+# Every test: in the plain build, under AddressSanitizer and
+# UndefinedBehaviorSanitizer, and built for Windows under Wine.
+test: test-default test-asan test-windows
 
 test-default: deps
 	$(call configure_and_build,default)
@@ -33,6 +33,13 @@ test-default: deps
 test-asan: deps
 	$(call configure_and_build,asan)
 	ctest --preset asan
+
+# The Windows build (mingw-w64, statically linked) in build/windows.
+windows: deps
+	$(call configure_and_build,windows)
+
+test-windows: windows
+	ctest --preset windows
 
 # The libFuzzer targets, FUZZ_SECONDS each.
 fuzz: deps

@@ -5,19 +5,19 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QString>
+#include <string>
 
 namespace {
 
 void oneConversion(benchmark::State &state)
 {
-    const QString text = QStringLiteral("1.3");
+    const std::u16string text = u"1.3";
     for (auto _ : state) {
         const core::Separators separators = core::UserSeparators();
         const core::TurnReading reading =
             core::ConvertToTurns(core::ParseDimension(text, separators));
-        QString whole = core::FormatTurns(reading.wholeTurns, separators);
-        QString divisions = core::FormatDivisions(reading.divisions, separators);
+        std::u16string whole = core::FormatTurns(reading.wholeTurns, separators);
+        std::u16string divisions = core::FormatDivisions(reading.divisions, separators);
         benchmark::DoNotOptimize(whole);
         benchmark::DoNotOptimize(divisions);
     }

@@ -2,14 +2,10 @@
 
 #include "core/TooLarge.h"
 
-#include <QLocale>
-
+#include <algorithm>
 #include <charconv>
-#include <string>
 #include <system_error>
 #include <utility>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace core {
 
@@ -22,34 +18,53 @@ struct Parsed {
     double value;
 };
 
-bool isAsciiDigit(QChar c)
+bool isAsciiDigit(char16_t c)
 {
-    return c.unicode() >= u'0' && c.unicode() <= u'9';
+    return c >= u'0' && c <= u'9';
 }
 
-QString quoted(QStringView text)
+// The blanks of Unicode (separators of space, line and paragraph) and the
+// ASCII and Latin-1 control blanks.
+bool isBlank(char16_t c)
 {
-    constexpr qsizetype kShown = 24;
+    return c == u' ' || (c >= u'\t' && c <= u'\r') || c == u'\u0085' || c == u'\u00A0'
+        || c == u'\u1680' || (c >= u'\u2000' && c <= u'\u200A') || c == u'\u2028'
+        || c == u'\u2029' || c == u'\u202F' || c == u'\u205F' || c == u'\u3000';
+}
+
+bool isHighSurrogate(char16_t c)
+{
+    return c >= 0xD800 && c <= 0xDBFF;
+}
+
+// The text in typographic quotes; a long text is cut with an ellipsis, never
+// between the two halves of a surrogate pair.
+std::u16string quoted(std::u16string_view text)
+{
+    constexpr std::size_t kShown = 24;
     if (text.size() <= kShown)
-        return u"\u201C"_s + text.toString() + u"\u201D"_s;
-    return u"\u201C"_s + text.first(kShown).toString() + u"\u2026\u201D"_s;
+        return u"\u201C" + std::u16string(text) + u"\u201D";
+    std::size_t shown = kShown;
+    if (isHighSurrogate(text[shown - 1]))
+        --shown;
+    return u"\u201C" + std::u16string(text.substr(0, shown)) + u"\u2026\u201D";
 }
 
 // Reads text in the number syntax. The digits are collected as plain ASCII
 // ("123.45") and rounded to a double by std::from_chars, which rounds
 // correctly and knows nothing of the locale.
-Parsed parse(QStringView text, Separators separators)
+Parsed parse(std::u16string_view text, Separators separators)
 {
-    const QChar decimal = separators.decimal;
+    const char16_t decimal = separators.decimal;
     // A group separator that doubles as the decimal separator, or as a
     // character the syntax already gives a meaning, is no group separator.
-    const QChar group = (separators.group == decimal || isAsciiDigit(separators.group)
-                         || separators.group == u'+' || separators.group == u'-')
-        ? QChar()
+    const char16_t group = (separators.group == decimal || isAsciiDigit(separators.group)
+                            || separators.group == u'+' || separators.group == u'-')
+        ? u'\0'
         : separators.group;
 
-    const qsizetype n = text.size();
-    qsizetype i = 0;
+    const std::size_t n = text.size();
+    std::size_t i = 0;
     while (i < n && text[i] == u' ')
         ++i;
 
@@ -60,25 +75,25 @@ Parsed parse(QStringView text, Separators separators)
     }
 
     std::string digits;
-    digits.reserve(static_cast<std::size_t>(n - i) + 1);
+    digits.reserve(n - i + 1);
     bool anyDigit = false;
     bool nonZeroInteger = false;
     while (i < n) {
-        const QChar c = text[i];
+        const char16_t c = text[i];
         if (isAsciiDigit(c)) {
-            digits.push_back(static_cast<char>(c.unicode()));
+            digits.push_back(static_cast<char>(c));
             anyDigit = true;
             nonZeroInteger = nonZeroInteger || c != u'0';
-        } else if (!(anyDigit && !group.isNull() && c == group)) {
+        } else if (!(anyDigit && group != u'\0' && c == group)) {
             break;
         }
         ++i;
     }
-    if (i < n && !decimal.isNull() && text[i] == decimal) {
+    if (i < n && decimal != u'\0' && text[i] == decimal) {
         digits.push_back('.');
         ++i;
         while (i < n && isAsciiDigit(text[i])) {
-            digits.push_back(static_cast<char>(text[i].unicode()));
+            digits.push_back(static_cast<char>(text[i]));
             anyDigit = true;
             ++i;
         }
@@ -101,72 +116,96 @@ Parsed parse(QStringView text, Separators separators)
     return {read ? Outcome::Number : Outcome::NotANumber, negative ? -value : value};
 }
 
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string toUtf8(std::u16string_view text)
+{
+    std::string utf8;
+    utf8.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        char32_t c = text[i];
+        if (c >= 0xD800 && c <= 0xDFFF) {
+            const bool pair = c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00
+                && text[i + 1] <= 0xDFFF;
+            c = pair ? 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00) : 0xFFFD;
+        }
+        if (c < 0x80) {
+            utf8.push_back(static_cast<char>(c));
+        } else if (c < 0x800) {
+            utf8.push_back(static_cast<char>(0xC0 | (c >> 6)));
+            utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else if (c < 0x10000) {
+            utf8.push_back(static_cast<char>(0xE0 | (c >> 12)));
+            utf8.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        } else {
+            utf8.push_back(static_cast<char>(0xF0 | (c >> 18)));
+            utf8.push_back(static_cast<char>(0x80 | ((c >> 12) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | ((c >> 6) & 0x3F)));
+            utf8.push_back(static_cast<char>(0x80 | (c & 0x3F)));
+        }
+    }
+    return utf8;
+}
+
 } // namespace
 
-Separators UserSeparators()
-{
-    const QLocale locale = QLocale::system();
-    const QString decimal = locale.decimalPoint();
-    const QString group = locale.groupSeparator();
-    return {decimal.isEmpty() ? QChar(u'.') : decimal.front(),
-            group.isEmpty() ? QChar() : group.front()};
-}
-
-ConversionError::ConversionError(Kind kind, QString description)
-    : m_kind(kind), m_description(std::move(description)), m_what(m_description.toUtf8())
+ConversionError::ConversionError(Kind kind, std::u16string description)
+    : m_kind(kind), m_description(std::move(description)), m_what(toUtf8(m_description))
 {
 }
 
-ConversionError::Kind ConversionError::kind() const
+ConversionError::Kind ConversionError::kind() const noexcept
 {
     return m_kind;
 }
 
-QString ConversionError::description() const
+const std::u16string &ConversionError::description() const noexcept
 {
     return m_description;
 }
 
 const char *ConversionError::what() const noexcept
 {
-    return m_what.constData();
+    return m_what.c_str();
 }
 
 ConversionError TooLargeError()
 {
-    return {ConversionError::Kind::Overflow, u"The number is too large."_s};
+    return {ConversionError::Kind::Overflow, u"The number is too large."};
 }
 
-bool IsNumericText(QStringView text, Separators separators)
+bool IsNumericText(std::u16string_view text, Separators separators) noexcept
 {
     return parse(text, separators).outcome == Outcome::Number;
 }
 
-bool IsNumericText(QStringView text)
+bool IsNumericText(std::u16string_view text)
 {
     return IsNumericText(text, UserSeparators());
 }
 
-double ParseDimension(QStringView text, Separators separators)
+double ParseDimension(std::u16string_view text, Separators separators)
 {
     const Parsed parsed = parse(text, separators);
     switch (parsed.outcome) {
     case Outcome::Number:
         break;
     case Outcome::NotANumber:
-        if (text.trimmed().isEmpty())
+        if (text.empty())
             throw ConversionError(ConversionError::Kind::TypeMismatch,
-                                  text.isEmpty() ? u"The entry is empty: it is not a number."_s
-                                                 : u"Blanks alone are not a number."_s);
+                                  u"The entry is empty: it is not a number.");
+        if (std::all_of(text.begin(), text.end(), isBlank))
+            throw ConversionError(ConversionError::Kind::TypeMismatch,
+                                  u"Blanks alone are not a number.");
         throw ConversionError(ConversionError::Kind::TypeMismatch,
-                              quoted(text) + u" is not a number."_s);
+                              quoted(text) + u" is not a number.");
     case Outcome::TooLarge:
         throw TooLargeError();
     }
     return parsed.value;
 }
 
-double ParseDimension(QStringView text)
+double ParseDimension(std::u16string_view text)
 {
     return ParseDimension(text, UserSeparators());
 }

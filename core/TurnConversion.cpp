@@ -8,9 +8,8 @@
 #include <cmath>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
-
-using namespace Qt::Literals::StringLiterals;
 
 namespace core {
 
@@ -55,11 +54,25 @@ std::optional<std::uint64_t> roundedThousandths(double magnitude)
     return rest >= half ? whole + 1 : whole;
 }
 
-QString nonFinite(double value)
+std::u16string nonFinite(double value)
 {
     if (std::isnan(value))
-        return u"NaN"_s;
-    return value < 0 ? u"-Infinity"_s : u"Infinity"_s;
+        return u"NaN";
+    return value < 0 ? u"-Infinity" : u"Infinity";
+}
+
+// ASCII digits and signs as they stand in UTF-16.
+void appendAscii(std::u16string &text, std::string_view ascii)
+{
+    text.append(ascii.begin(), ascii.end());
+}
+
+template <typename Integer>
+void appendNumber(std::u16string &text, Integer value)
+{
+    std::array<char, 24> digits{};
+    const auto [end, ec] = std::to_chars(digits.data(), digits.data() + digits.size(), value);
+    appendAscii(text, {digits.data(), static_cast<std::size_t>(end - digits.data())});
 }
 
 } // namespace
@@ -67,7 +80,7 @@ QString nonFinite(double value)
 TurnReading ConvertToTurns(double inches)
 {
     if (std::isnan(inches))
-        throw ConversionError(ConversionError::Kind::TypeMismatch, u"That is not a number."_s);
+        throw ConversionError(ConversionError::Kind::TypeMismatch, u"That is not a number.");
     const double thousandths = inches * kThousandthsPerInch;
     if (!std::isfinite(thousandths))
         throw TooLargeError();
@@ -78,15 +91,18 @@ TurnReading ConvertToTurns(double inches)
     return {wholeTurns, divisions};
 }
 
-QString FormatTurns(double wholeTurns, Separators separators)
+std::u16string FormatTurns(double wholeTurns, Separators separators)
 {
     if (!std::isfinite(wholeTurns))
         return nonFinite(wholeTurns);
 
     constexpr double kExponentFrom = 1e15;
     const double rounded = std::round(wholeTurns);
-    if (std::fabs(rounded) < kExponentFrom)
-        return QString::number(static_cast<qint64>(rounded));
+    if (std::fabs(rounded) < kExponentFrom) {
+        std::u16string digits;
+        appendNumber(digits, static_cast<std::int64_t>(rounded));
+        return digits;
+    }
 
     // From 2^49 (about 5.6e14) up every double is a multiple of 1/8, so the
     // fixed text is exact, and rounding its digits to 15 significant ones half
@@ -116,25 +132,25 @@ QString FormatTurns(double wholeTurns, Separators separators)
     while (length > 1 && mantissa[length - 1] == '0')
         --length;
 
-    QString result;
+    std::u16string result;
     if (wholeTurns < 0)
         result += u'-';
-    result += QChar(mantissa[0]);
+    result += static_cast<char16_t>(mantissa[0]);
     if (length > 1) {
         result += separators.decimal;
-        result += QLatin1StringView(mantissa.data() + 1, static_cast<qsizetype>(length - 1));
+        appendAscii(result, {mantissa.data() + 1, length - 1});
     }
-    result += u"E+"_s;
-    result += QString::number(exponent);
+    result += u"E+";
+    appendNumber(result, exponent);
     return result;
 }
 
-QString FormatTurns(double wholeTurns)
+std::u16string FormatTurns(double wholeTurns)
 {
     return FormatTurns(wholeTurns, UserSeparators());
 }
 
-QString FormatDivisions(double divisions, Separators separators)
+std::u16string FormatDivisions(double divisions, Separators separators)
 {
     if (!std::isfinite(divisions))
         return nonFinite(divisions);
@@ -166,20 +182,16 @@ QString FormatDivisions(double divisions, Separators separators)
     while (decimalCount > 0 && decimals[decimalCount - 1] == '0')
         --decimalCount;
 
-    // A sign, the integer digits, the separator and three decimals at most.
-    std::array<char16_t, Buffer().size()> text{};
-    std::size_t length = 0;
+    std::u16string text;
     if (negative && (!integerDigits.empty() || decimalCount > 0))
-        text[length++] = u'-';
-    for (const char digit : integerDigits)
-        text[length++] = static_cast<char16_t>(digit);
-    text[length++] = separators.decimal.unicode();
-    for (std::size_t i = 0; i < decimalCount; ++i)
-        text[length++] = static_cast<char16_t>(decimals[i]);
-    return QString(reinterpret_cast<const QChar *>(text.data()), static_cast<qsizetype>(length));
+        text += u'-';
+    appendAscii(text, integerDigits);
+    text += separators.decimal;
+    appendAscii(text, {decimals.data(), decimalCount});
+    return text;
 }
 
-QString FormatDivisions(double divisions)
+std::u16string FormatDivisions(double divisions)
 {
     return FormatDivisions(divisions, UserSeparators());
 }

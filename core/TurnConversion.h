@@ -2,7 +2,7 @@
 
 #include "core/NumericText.h"
 
-#include <QString>
+#include <string>
 
 namespace core {
 
@@ -32,17 +32,17 @@ TurnReading ConvertToTurns(double inches);
 // 15 significant digits on the exact binary value, half away from zero, and
 // written as a mantissa with the decimal separator only when decimals remain,
 // 'E', a sign and the exponent: 1E+15, 1.5E+15, 1.6E+301.
-QString FormatTurns(double wholeTurns, Separators separators);
+std::u16string FormatTurns(double wholeTurns, Separators separators);
 // The same, with the user's separators.
-QString FormatTurns(double wholeTurns);
+std::u16string FormatTurns(double wholeTurns);
 
 // The divisions as the pattern ".###": rounded to three decimals on the exact
 // binary value, half away from zero; the integer part without grouping and
 // left out when zero; the decimal separator always; the decimals without
 // trailing zeros. 0.0625 gives ".063", 50 gives "50.", any value that rounds
 // to zero gives the separator alone.
-QString FormatDivisions(double divisions, Separators separators);
+std::u16string FormatDivisions(double divisions, Separators separators);
 // The same, with the user's separators.
-QString FormatDivisions(double divisions);
+std::u16string FormatDivisions(double divisions);
 
 } // namespace core

@@ -1,24 +1,27 @@
 #pragma once
 
-// Where a window goes when it is first shown, toolkit-free.
-
 #include <algorithm>
 
 namespace form {
 
-struct Point {
-    int x;
-    int y;
+// A rectangle on the screen, in pixels.
+struct ScreenRect {
+    int left;
+    int top;
+    int width;
+    int height;
 };
 
-// The top-left corner of a window of the given outer size (frame included)
-// centred on a work area; a window taller than the work area keeps its title
-// bar on it, and one wider keeps its left edge on it.
-constexpr Point CentredOn(int areaLeft, int areaTop, int areaWidth, int areaHeight, int width,
-                          int height)
+// Where a window goes whose outer frame, title bar and borders included, is
+// width by height: centred on the screen's available area, as the desktop
+// centres a dialog, but never above or left of that area, so that the title
+// bar stays on the screen when the window is taller or wider than the screen.
+// Gives the rectangle of the frame.
+constexpr ScreenRect CentredFrame(int width, int height, ScreenRect available)
 {
-    return {areaLeft + std::max(0, (areaWidth - width) / 2),
-            areaTop + std::max(0, (areaHeight - height) / 2)};
+    const int left = available.left + (available.width - width) / 2;
+    const int top = available.top + (available.height - height) / 2;
+    return {std::max(left, available.left), std::max(top, available.top), width, height};
 }
 
 } // namespace form

@@ -1,5 +1,6 @@
 #include "core/TurnConversion.h"
 #include "tests/WindowTest.h"
+#include "ui/CoreText.h"
 #include "ui/FitFont.h"
 #include "ui/Keystrokes.h"
 
@@ -41,11 +42,16 @@ private Q_SLOTS:
     void failedConvert_data();
     void failedConvert();
     void handlersCatchNothing();
+    void noticeText_data();
+    void noticeText();
     void filter_data();
     void filter();
     void backspaceGoesWhereTheFocusIs();
     void backspaceWithoutFocusGoesNowhere();
+    void backspaceWithoutActiveWindow();
     void clickKeepsTheSelection();
+    void focusSelects_data();
+    void focusSelects();
     void resultsFit_data();
     void resultsFit();
     void entryFits();
@@ -195,7 +201,7 @@ void tst_Entry::failedConvert()
     const auto *notice = control<QLabel>(*m_form, "notice");
     QVERIFY(notice->isVisible());
     QVERIFY2(notice->text().contains(description), qPrintable(notice->text()));
-    QVERIFY(notice->text().contains(u"Type a dimension such as 1.250 or 0.250."_s));
+    QVERIFY(notice->text().contains(u"\nType a dimension such as "_s));
     QVERIFY(QApplication::activeModalWidget() == nullptr);
     QVERIFY(notice->testAttribute(Qt::WA_TransparentForMouseEvents)
             || notice->windowFlags().testFlag(Qt::WindowTransparentForInput));
@@ -213,6 +219,38 @@ void tst_Entry::handlersCatchNothing()
     QVERIFY_THROWS_EXCEPTION(core::ConversionError, m_form->cmdCalculate_Click());
     QCOMPARE(m_whole->text(), QString());
     QCOMPARE(m_divisions->text(), QString());
+}
+
+void tst_Entry::noticeText_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("description");
+
+    QTest::newRow("0.000 as at start") << QString() << u"\u201C0.000\u201D is not a number."_s;
+    QTest::newRow("blanks") << u" "_s << u"Blanks alone are not a number."_s;
+    QTest::newRow("markup") << u"<b>x"_s << u"\u201C<b>x\u201D is not a number."_s;
+}
+
+// The notice as a screen reader reads it, for an entry written while the
+// button has the focus (the filter's Backspace then deletes nothing): the
+// entry's text as it stands, and the advice with the region's decimal
+// separator, which in fr_FR differs from the "." of the layout's texts.
+void tst_Entry::noticeText()
+{
+    QFETCH(QString, entry);
+    QFETCH(QString, description);
+    if (!entry.isNull())
+        m_entry->setText(entry);
+    drainEvents();
+    if (core::IsNumericText(ui::CoreText(m_entry->text())))
+        QSKIP("a number in this region");
+    play(u"{Convert}"_s);
+    auto *notice = control<QLabel>(*m_form, "notice");
+    QVERIFY(notice->isVisible());
+    const QString advice =
+        u"Type a dimension such as 1_250 or 0_250."_s.replace(u'_', core::UserSeparators().decimal);
+    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name),
+             description + u'\n' + advice);
 }
 
 void tst_Entry::filter_data()
@@ -267,6 +305,19 @@ void tst_Entry::backspaceWithoutFocusGoesNowhere()
     QCOMPARE(m_entry->text(), local(u"1.25"_s));
 }
 
+// No window of the program is active, yet typed keys reach the entry, the
+// window's own focus widget.
+void tst_Entry::backspaceWithoutActiveWindow()
+{
+    play(u"{Tab}2"_s);
+    QApplication::setActiveWindow(nullptr);
+    QCOMPARE(QApplication::focusWidget(), nullptr);
+    QCOMPARE(m_form->focusWidget(), m_entry);
+    QTest::keyClick(m_entry, 'a');
+    drainEvents();
+    QCOMPARE(m_entry->text(), u"2"_s);
+}
+
 void tst_Entry::clickKeepsTheSelection()
 {
     QTest::mouseClick(m_entry, Qt::LeftButton, {}, QPoint(8, m_entry->height() / 2));
@@ -279,6 +330,31 @@ void tst_Entry::clickKeepsTheSelection()
     // A second click, with the focus already there, places the caret.
     QTest::mouseClick(m_entry, Qt::LeftButton, {}, QPoint(8, m_entry->height() / 2));
     QCOMPARE(m_entry->selectedText(), QString());
+}
+
+void tst_Entry::focusSelects_data()
+{
+    QTest::addColumn<Qt::FocusReason>("reason");
+    QTest::addColumn<QString>("entry");
+
+    QTest::newRow("Tab selects") << Qt::TabFocusReason << u"5"_s;
+    QTest::newRow("Backtab selects") << Qt::BacktabFocusReason << u"5"_s;
+    QTest::newRow("mouse selects") << Qt::MouseFocusReason << u"5"_s;
+    QTest::newRow("back from another window") << Qt::ActiveWindowFocusReason << u"1.25"_s;
+    QTest::newRow("context menu closed") << Qt::PopupFocusReason << u"1.25"_s;
+}
+
+// The focus leaves the entry after 1.2 is typed and comes back; then 5 is
+// typed.
+void tst_Entry::focusSelects()
+{
+    QFETCH(Qt::FocusReason, reason);
+    QFETCH(QString, entry);
+    play(local(u"{Tab}1.2"_s));
+    m_entry->clearFocus();
+    m_entry->setFocus(reason);
+    play(u"5"_s);
+    QCOMPARE(m_entry->text(), local(entry));
 }
 
 void tst_Entry::resultsFit_data()
@@ -388,10 +464,11 @@ void tst_Entry::randomWalk()
             drainEvents();
             ++clicks;
             const QString entry = m_entry->text();
-            if (core::IsNumericText(entry)) {
-                const core::TurnReading reading = core::ConvertToTurns(core::ParseDimension(entry));
-                QCOMPARE(m_whole->text(), core::FormatTurns(reading.wholeTurns));
-                QCOMPARE(m_divisions->text(), core::FormatDivisions(reading.divisions));
+            if (core::IsNumericText(ui::CoreText(entry))) {
+                const core::TurnReading reading =
+                    core::ConvertToTurns(core::ParseDimension(ui::CoreText(entry)));
+                QCOMPARE(m_whole->text(), ui::FromCore(core::FormatTurns(reading.wholeTurns)));
+                QCOMPARE(m_divisions->text(), ui::FromCore(core::FormatDivisions(reading.divisions)));
             } else {
                 ++failedClicks;
                 QCOMPARE(m_whole->text(), whole);

@@ -1,5 +1,7 @@
 #include "ui/ClockText.h"
 
+#include <string_view>
+
 namespace ui {
 
 namespace {
@@ -32,28 +34,48 @@ QString rewriteFields(const QString &format, Field field)
     return result;
 }
 
+// True for an opening and a closing bracket of the same kind.
+bool enclosing(QChar open, QChar close)
+{
+    static constexpr std::u16string_view kPairs[] = {u"()", u"[]", u"\uFF08\uFF09",
+                                                     u"\uFF3B\uFF3D"};
+    for (const std::u16string_view pair : kPairs) {
+        if (open == pair[0] && close == pair[1])
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString ClockTimeFormat(const QLocale &locale)
 {
     constexpr QChar kZone = u'\uFFFF';
+    // Qt leaves the day period "B" of zh_TW unformatted; "AP" is its nearest.
     QString format = rewriteFields(locale.timeFormat(QLocale::LongFormat), [](const QString &run) {
-        return run.front() == u't' ? QString(kZone) : run;
+        if (run.front() == u't')
+            return QString(kZone);
+        return run.front() == u'B' ? QStringLiteral("AP") : run;
     });
-    // The zone goes with the blanks and brackets around it.
+    // The zone goes with the brackets around it, and with the blanks and the
+    // comma that part it from the rest.
     for (qsizetype zone = format.indexOf(kZone); zone >= 0; zone = format.indexOf(kZone)) {
         qsizetype first = zone;
         qsizetype last = zone + 1;
-        if (first > 0 && last < format.size() && format[first - 1] == u'('
-            && format[last] == u')') {
+        if (first > 0 && last < format.size() && enclosing(format[first - 1], format[last])) {
             --first;
             ++last;
         }
         while (first > 0 && format[first - 1].isSpace())
             --first;
-        if (first == 0)
+        if (first > 0 && last == format.size() && format[first - 1] == u',')
+            --first;
+        if (first == 0) {
+            if (last < format.size() && format[last] == u',')
+                ++last;
             while (last < format.size() && format[last].isSpace())
                 ++last;
+        }
         format.remove(first, last - first);
     }
     return format;

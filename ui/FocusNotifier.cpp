@@ -14,10 +14,13 @@ FocusNotifier::FocusNotifier(QLineEdit *edit) : QObject(edit), m_edit(edit)
 bool FocusNotifier::eventFilter(QObject * /*watched*/, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::FocusIn:
-        m_clickGaveFocus = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
-        Q_EMIT focusGained();
+    case QEvent::FocusIn: {
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        m_clickGaveFocus = reason == Qt::MouseFocusReason;
+        if (m_clickGaveFocus || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+            Q_EMIT focusGained();
         break;
+    }
     case QEvent::FocusOut:
         m_clickGaveFocus = false;
         break;

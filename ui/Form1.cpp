@@ -1,19 +1,21 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/Advice.h"
 #include "ui/ClockText.h"
+#include "ui/CoreText.h"
 #include "ui/FitFont.h"
 #include "ui/FocusNotifier.h"
 #include "ui/Keystrokes.h"
 #include "ui/Look.h"
 #include "ui/Notice.h"
 #include "ui/QuietLabelAccessible.h"
+#include "ui/WindowPlacement.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QTimer>
 
 using namespace Qt::Literals::StringLiterals;
@@ -67,6 +69,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     using ui::LayoutFont;
     const QFont dialogFont = LayoutFont(ui::kDialogPointSize);
     const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
+    // The headings' text starts at their top, so that the two, of unequal
+    // heights, share a baseline.
+    const Qt::Alignment top = Qt::AlignHCenter | Qt::AlignTop;
 
     setObjectName(u"Form1"_s);
     setWindowTitle(u"Brantile"_s);
@@ -89,9 +94,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     Frame2 = addGroup(this, "Frame2", FromTwips(480, 3240, 2655, 1575), u"Handle Turns"_s);
     Divisions = addLabel(Frame2, "Divisions", FromTwips(1320, 360, 1095, 375), u"Divisions"_s,
-                         LayoutFont(12, true));
+                         LayoutFont(12, true), top);
     turns = addLabel(Frame2, "turns", FromTwips(240, 360, 855, 255), u"Turns"_s,
-                     LayoutFont(12, true));
+                     LayoutFont(12, true), top);
     lbldecimal = addLabel(Frame2, "lbldecimal", FromTwips(1320, 720, 1095, 615), QString(),
                           LayoutFont(kResultPointSize), Qt::AlignCenter, Border::Single,
                           ui::kTitleBarText);
@@ -144,11 +149,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     tmrclock->start();
 
-    if (const QScreen *screen = this->screen()) {
-        QRect centred = rect();
-        centred.moveCenter(screen->availableGeometry().center());
-        move(centred.topLeft());
-    }
+    new ui::WindowPlacement(this);
 }
 
 // Connects a signal to a handler. A ConversionError that leaves the handler
@@ -171,15 +172,15 @@ void Form1::cmdCalculate_Click()
     if (txtinch->text().isEmpty())
         txtinch->setText(kDefaultEntryText);
     const core::Separators separators = core::UserSeparators();
-    const double inches = core::ParseDimension(txtinch->text(), separators);
+    const double inches = core::ParseDimension(ui::CoreText(txtinch->text()), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
-    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators));
-    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators));
+    showResult(lblwhole, ui::FromCore(core::FormatTurns(reading.wholeTurns, separators)));
+    showResult(lbldecimal, ui::FromCore(core::FormatDivisions(reading.divisions, separators)));
 }
 
 void Form1::txtinch_Change()
 {
-    if (!core::IsNumericText(txtinch->text()))
+    if (!core::IsNumericText(ui::CoreText(txtinch->text())))
         ui::QueueBackspace(this);
 }
 
@@ -203,6 +204,6 @@ void Form1::showResult(QLabel *box, const QString &text)
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const QString text = error.description() + u"\nType a dimension such as 1.250 or 0.250."_s;
-    notice->showText(text);
+    const QString advice = ui::FromCore(form::FailureAdvice(core::UserSeparators().decimal));
+    notice->showText(ui::FromCore(error.description()) + u'\n' + advice);
 }

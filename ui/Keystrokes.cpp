@@ -6,12 +6,14 @@
 
 namespace ui {
 
-void QueueBackspace(QObject *context)
+void QueueBackspace(QWidget *window)
 {
     QMetaObject::invokeMethod(
-        context,
-        [] {
+        window,
+        [window] {
             QWidget *target = QApplication::focusWidget();
+            if (target == nullptr)
+                target = window->focusWidget();
             if (target == nullptr)
                 return;
             const QString text(QChar(u'\b'));

@@ -16,6 +16,7 @@ constexpr Qt::WindowFlags kFlags =
 Notice::Notice(QWidget *anchor) : QLabel(anchor, kFlags), m_anchor(anchor)
 {
     setObjectName(QStringLiteral("notice"));
+    setTextFormat(Qt::PlainText);
     setFont(LayoutFont(9.75));
     setFrameShape(QFrame::Box);
     setMargin(3);

@@ -5,10 +5,10 @@
 
 namespace ui {
 
-// A short message in a small window of its own at the foot of a control,
-// like a tool tip but one that a mouse movement does not take away and that
-// lets clicks through to what lies below. It goes after a few seconds, or
-// when dismissed.
+// A short message, plain text, in a small window of its own at the foot of a
+// control, like a tool tip but one that a mouse movement does not take away
+// and that lets clicks through to what lies below. It goes after a few
+// seconds, or when dismissed.
 class Notice : public QLabel {
     Q_OBJECT
 

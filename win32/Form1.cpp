@@ -324,9 +324,7 @@ void Form1::layout()
                      reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
                      FALSE);
     }
-    // The entry keeps two pixels (at 96 dpi) on each side of its text.
-    const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
-    SendMessageW(txtinch, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+    setEntryMargins();
     for (HWND box : {lblwhole, lbldecimal})
         fitFont(box, *layoutOf(box), clientWidth(box));
     fitEntry();
@@ -342,9 +340,9 @@ void Form1::centre()
     monitor.cbSize = sizeof monitor;
     GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
     const RECT &work = monitor.rcWork;
-    const form::Point corner = form::CentredOn(work.left, work.top, work.right - work.left,
-                                               work.bottom - work.top, size.cx, size.cy);
-    SetWindowPos(m_hwnd, nullptr, corner.x, corner.y, size.cx, size.cy,
+    const form::ScreenRect frame = form::CentredFrame(
+        size.cx, size.cy, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    SetWindowPos(m_hwnd, nullptr, frame.left, frame.top, frame.width, frame.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -520,26 +518,26 @@ void Form1::fitEntry()
 void Form1::fitFont(HWND control, const form::Control &layout, int room)
 {
     const std::wstring text = win32::Wide(WindowText(control));
-    const HDC dc = GetDC(control);
-    const HGDIOBJ old = GetCurrentObject(dc, OBJ_FONT);
     const auto width = [&](double pointSize) {
-        SelectObject(dc, m_look.font(pointSize, layout.bold, m_dpi));
-        SIZE size = {};
-        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        return static_cast<double>(size.cx);
+        return static_cast<double>(
+            m_look.textWidth(m_look.font(pointSize, layout.bold, m_dpi), text));
     };
-    const double pointSize = form::FittingPointSize(width, room, layout.pointSize);
-    SelectObject(dc, old);
-    ReleaseDC(control, dc);
-    const HFONT font = m_look.font(pointSize, layout.bold, m_dpi);
-    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) != font) {
-        SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-        if (control == txtinch) {
-            const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
-            SendMessageW(txtinch, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                         MAKELPARAM(margin, margin));
-        }
-    }
+    const HFONT font =
+        m_look.font(form::FittingPointSize(width, room, layout.pointSize), layout.bold, m_dpi);
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == font)
+        return;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (control == txtinch)
+        setEntryMargins();
+}
+
+// The entry keeps two pixels (at 96 dpi) on each side of its text, whatever
+// its font.
+void Form1::setEntryMargins()
+{
+    const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
+    SendMessageW(txtinch, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(margin, margin));
 }
 
 void Form1::showFailure(const core::ConversionError &error)

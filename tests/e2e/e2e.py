@@ -6,6 +6,7 @@ screen reader reads them (AT-SPI). Run inside its own D-Bus session:
     dbus-run-session -- /usr/bin/python3 e2e.py PROGRAM ARTIFACT_DIR
 """
 import os
+import shutil
 import signal
 import subprocess
 import sys
@@ -36,8 +37,9 @@ def wait_until(what, condition, timeout=TIMEOUT):
     raise Failure(f"timed out waiting for {what} (last: {last!r})")
 
 
-def xdotool(*args):
-    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True).stdout
+def xdotool(*args, env=None):
+    return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True,
+                          env=env).stdout
 
 
 def start_xvfb():
@@ -134,6 +136,58 @@ class Session:
         self.xvfb.wait(timeout=10)
 
 
+class Framed:
+    """The program alone on an X server of its own under openbox, a real window
+    manager, which puts a frame with a title bar around the window."""
+
+    def __init__(self, program, artifacts, scale):
+        self.artifacts = artifacts
+        self.xvfb, display = start_xvfb()
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+                        QT_SCALE_FACTOR=str(scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
+        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_until("openbox", lambda: "window id" in self.x11("xprop", "-root",
+                                                               "_NET_SUPPORTING_WM_CHECK"))
+        self.program = subprocess.Popen([program], env=self.env, stderr=subprocess.DEVNULL)
+        self.window = wait_until("the window", lambda: xdotool(
+            "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1])[0]
+
+    def x11(self, *command):
+        return subprocess.run(command, capture_output=True, text=True, env=self.env).stdout
+
+    def frame(self):
+        """The window's outer frame, title bar included: left, top, width, height."""
+        info = dict(line.strip().split(": ", 1) for line in self.x11(
+            "xwininfo", "-id", self.window).splitlines() if ": " in line)
+        extents = self.x11("xprop", "-id", self.window, "_NET_FRAME_EXTENTS")
+        left, right, top, bottom = (int(n) for n in extents.split("=")[1].split(","))
+        return (int(info["Absolute upper-left X"]) - left, int(info["Absolute upper-left Y"]) - top,
+                int(info["Width"]) + left + right, int(info["Height"]) + top + bottom)
+
+    def wait_for_frame(self, what, placed):
+        """Waits until the frame is placed as placed(left, top, width, height) wants."""
+        seen = []
+
+        def check():
+            seen[:] = [self.frame()]
+            return placed(*seen[0])
+        try:
+            wait_until(what, check)
+        except Failure:
+            raise Failure(f"{what}: the frame stays at {seen}")
+
+    def screenshot(self, name):
+        path = os.path.join(self.artifacts, name)
+        subprocess.run(["import", "-window", "root", path], check=True, env=self.env)
+        return path
+
+    def close(self):
+        for process in (self.program, self.wm, self.xvfb):
+            process.terminate()
+            process.wait(timeout=10)
+
+
 def expect_equal(what, actual, expected):
     if actual != expected:
         raise Failure(f"{what}: {actual!r}, expected {expected!r}")
@@ -197,8 +251,37 @@ def case_blanks_write_nothing(session):
     wait_for_results(session, "1", "37.5")
 
 
+def case_frame_centred_under_window_manager(framed):
+    framed.wait_for_frame("the frame centred on the screen", lambda left, top, width, height:
+                          abs(2 * left + width - SCREEN[0]) <= 2
+                          and abs(2 * top + height - SCREEN[1]) <= 2)
+
+
+def case_title_bar_on_screen_at_scale_2(framed):
+    # Twice 433 pixels and a title bar do not fit 768.
+    framed.wait_for_frame("the frame at the top, centred across", lambda left, top, width, height:
+                          top == 0 and abs(2 * left + width - SCREEN[0]) <= 2)
+
+
 CASES = [case_window_size_and_centre, case_road_of_one_request, case_refused_letter,
          case_paste_eaten_back, case_blanks_write_nothing]
+# Each on a screen of its own under a window manager, at a scale factor.
+FRAMED_CASES = [(case_frame_centred_under_window_manager, 1),
+                (case_title_bar_on_screen_at_scale_2, 2)]
+
+
+def run_case(case, subject):
+    """Runs one case; returns whether it passed."""
+    name = case.__name__[len("case_"):]
+    started = time.monotonic()
+    try:
+        case(subject)
+        print(f"PASS   : {name} ({time.monotonic() - started:.1f} s)", flush=True)
+        return True
+    except Failure as failure:
+        print(f"FAIL!  : {name}: {failure}", flush=True)
+        subject.screenshot(f"e2e-{name}.png")
+        return False
 
 
 def main():
@@ -207,22 +290,23 @@ def main():
     started = time.monotonic()
     session = Session(program, artifacts)
     print(f"Started in {time.monotonic() - started:.1f} s", flush=True)
-    passed = failed = 0
+    results = []
     try:
-        for case in CASES:
-            name = case.__name__[len("case_"):]
-            started = time.monotonic()
-            try:
-                case(session)
-                print(f"PASS   : {name} ({time.monotonic() - started:.1f} s)", flush=True)
-                passed += 1
-            except Failure as failure:
-                print(f"FAIL!  : {name}: {failure}", flush=True)
-                session.screenshot(f"e2e-{name}.png")
-                failed += 1
+        results += [run_case(case, session) for case in CASES]
         print("Screenshot of the last state:", session.screenshot("e2e-last.png"))
     finally:
         session.close()
+    for case, scale in FRAMED_CASES:
+        if shutil.which("openbox") is None:
+            print(f"SKIP   : {case.__name__[len('case_'):]}: no window manager; "
+                  "install the Debian package openbox", flush=True)
+            continue
+        framed = Framed(program, artifacts, scale)
+        try:
+            results.append(run_case(case, framed))
+        finally:
+            framed.close()
+    passed, failed = results.count(True), results.count(False)
     print(f"{passed} passed, {failed} failed")
     return 1 if failed else 0
 

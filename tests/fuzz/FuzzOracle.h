@@ -4,9 +4,12 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringView>
 
 #include <clocale>
 #include <cstdlib>
+#include <string>
+#include <string_view>
 #include <locale.h>
 
 // The three regions the fuzzers try, chosen by an input's first byte.
@@ -14,12 +17,23 @@ inline core::Separators fuzzRegion(unsigned char selector)
 {
     switch (selector % 3) {
     case 0:
-        return {QChar(u'.'), QChar(u',')};
+        return {u'.', u','};
     case 1:
-        return {QChar(u','), QChar(u'.')};
+        return {u',', u'.'};
     default:
-        return {QChar(u','), QChar(u'\u202F')};
+        return {u',', u'\u202F'};
     }
+}
+
+// A Qt text as the core reads it, and back.
+inline std::u16string_view coreText(QStringView text)
+{
+    return {text.utf16(), static_cast<std::size_t>(text.size())};
+}
+
+inline QString fromCore(const std::u16string &text)
+{
+    return QString::fromStdU16String(text);
 }
 
 // strtod in the C locale: glibc rounds correctly, and knows nothing of

@@ -38,12 +38,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     double value = 0;
     std::memcpy(&value, data + 1, sizeof value);
 
-    const QString divisions = core::FormatDivisions(value, separators);
-    const QString turns = core::FormatTurns(value, separators);
+    const QString divisions = fromCore(core::FormatDivisions(value, separators));
+    const QString turns = fromCore(core::FormatTurns(value, separators));
     if (!std::isfinite(value))
         return 0;
 
-    const QString decimal = QRegularExpression::escape(QString(separators.decimal));
+    const QString decimal = QRegularExpression::escape(QString(QChar(separators.decimal)));
     const QLocale c = QLocale::c();
 
     static const QString divisionsShape = u"-?(?:[1-9][0-9]*)?%1(?:[0-9]{0,2}[1-9])?"_s;

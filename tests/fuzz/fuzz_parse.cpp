@@ -23,18 +23,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                                            static_cast<qsizetype>(size - 1));
 
     const QString syntax = u" *[+-]?(?:[0-9](?:[0-9]|%1)*)?(?:%2[0-9]*)? *"_s.arg(
-        QRegularExpression::escape(QString(separators.group)),
-        QRegularExpression::escape(QString(separators.decimal)));
+        QRegularExpression::escape(QString(QChar(separators.group))),
+        QRegularExpression::escape(QString(QChar(separators.decimal))));
     const bool digit = std::any_of(text.cbegin(), text.cend(),
                                    [](QChar c) { return c >= u'0' && c <= u'9'; });
     const bool inSyntax = digit && QRegularExpression(QRegularExpression::anchoredPattern(syntax)).match(text).hasMatch();
 
-    const bool numeric = core::IsNumericText(text, separators);
+    const bool numeric = core::IsNumericText(coreText(text), separators);
     QString plain = text;
-    plain.remove(separators.group).replace(separators.decimal, u'.');
+    plain.remove(QChar(separators.group)).replace(QChar(separators.decimal), u'.');
     const double reference = inSyntax ? referenceStrtod(plain.toLatin1()) : 0.0;
     try {
-        const double value = core::ParseDimension(text, separators);
+        const double value = core::ParseDimension(coreText(text), separators);
         if (!numeric || !inSyntax || std::isinf(reference)
             || std::bit_cast<std::uint64_t>(value) != std::bit_cast<std::uint64_t>(reference)) {
             std::fprintf(stderr, "accepted %s as %.17g, reference %.17g\n", qPrintable(text), value,

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "core/NumericText.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// The separators of the regions the tables are written for, spelled out here
+// rather than read from any locale data.
+inline core::Separators regionSeparators(std::string_view region)
+{
+    if (region == "de_DE")
+        return {u',', u'.'};
+    if (region == "fr_FR")
+        return {u',', u'\u202F'};
+    return {u'.', u','};
+}
+
+// A double's bits as hex digits: doubles are compared bit for bit, so that
+// the sign of zero counts and no tolerance hides a wrong rounding.
+inline std::string bitsOf(double value)
+{
+    char text[24];
+    std::snprintf(text, sizeof text, "%016llx",
+                  static_cast<unsigned long long>(std::bit_cast<std::uint64_t>(value)));
+    return text;
+}
+
+// A text for a test name or a message, in ASCII: other characters as U+XXXX.
+inline std::string ascii(std::u16string_view text)
+{
+    std::string result;
+    for (const char16_t c : text) {
+        if (c >= 0x20 && c < 0x7F) {
+            result.push_back(static_cast<char>(c));
+        } else {
+            char code[12];
+            std::snprintf(code, sizeof code, "<U+%04X>", static_cast<unsigned>(c));
+            result += code;
+        }
+    }
+    return result;
+}
+
+// A test name made of a region and a text: letters and digits stand as they
+// are, other characters are named, long runs are counted.
+inline std::string caseName(std::string_view region, std::u16string_view text)
+{
+    std::string name(region);
+    name += '_';
+    if (text.empty())
+        return name + "empty";
+    for (std::size_t i = 0; i < text.size();) {
+        std::size_t run = 1;
+        while (i + run < text.size() && text[i + run] == text[i])
+            ++run;
+        const char16_t c = text[i];
+        std::string symbol;
+        if ((c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'))
+            symbol = static_cast<char>(c);
+        else if (c == u' ')
+            symbol = "_sp_";
+        else if (c == u'.')
+            symbol = "_dot_";
+        else if (c == u',')
+            symbol = "_comma_";
+        else if (c == u'-')
+            symbol = "_minus_";
+        else if (c == u'+')
+            symbol = "_plus_";
+        else
+            symbol = "_u" + std::to_string(static_cast<unsigned>(c)) + "_";
+        if (run > 4) {
+            name += symbol + "x" + std::to_string(run) + "_";
+        } else {
+            for (std::size_t k = 0; k < run; ++k)
+                name += symbol;
+        }
+        i += run;
+    }
+    return name;
+}
+
+// The error a call throws, or nothing.
+template <typename Call>
+std::optional<core::ConversionError> errorOf(Call call)
+{
+    try {
+        call();
+    } catch (const core::ConversionError &error) {
+        return error;
+    }
+    return std::nullopt;
+}
