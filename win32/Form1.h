@@ -63,6 +63,7 @@ private:
     void showResult(HWND box, const std::u16string &text);
     void fitFont(HWND control, const form::Control &layout, int room);
     void fitEntry();
+    void setEntryMargins();
     void showFailure(const core::ConversionError &error);
     HWND &member(const form::Control &control);
 

@@ -32,25 +32,33 @@ HFONT createFont(const wchar_t *face, int height, bool bold)
     return CreateFontIndirectW(&font);
 }
 
-bool isScalable(HFONT font)
+bool isScalable(HDC dc, HFONT font)
 {
-    const HDC dc = CreateCompatibleDC(nullptr);
     const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(dc, &metrics);
     SelectObject(dc, old);
-    DeleteDC(dc);
     return (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
 }
 
 } // namespace
 
-Look::Look() : m_highContrast(readHighContrast()) {}
+Look::Look() : m_highContrast(readHighContrast()), m_measure(CreateCompatibleDC(nullptr)) {}
 
 Look::~Look()
 {
+    DeleteDC(m_measure);
     refresh();
     dropFonts();
+}
+
+int Look::textWidth(HFONT font, const std::wstring &text)
+{
+    const HGDIOBJ old = SelectObject(m_measure, font);
+    SIZE size = {};
+    GetTextExtentPoint32W(m_measure, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(m_measure, old);
+    return size.cx;
 }
 
 void Look::refresh()
@@ -99,7 +107,7 @@ HFONT Look::font(double pointSize, bool bold, UINT dpi)
     const int height = static_cast<int>(std::lround(pointSize * dpi / 72.0));
     HFONT font = createFont(reinterpret_cast<const wchar_t *>(form::kFontFace.data()), height,
                             bold);
-    if (!isScalable(font)) {
+    if (!isScalable(m_measure, font)) {
         DeleteObject(font);
         font = createFont(L"Microsoft Sans Serif", height, bold);
     }

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <map>
+#include <string>
 #include <tuple>
 
 namespace win32 {
@@ -32,6 +33,8 @@ public:
     // the bitmap font, at a point size (a multiple of a quarter point).
     HFONT font(double pointSize, bool bold, UINT dpi);
     void dropFonts();
+    // The width of text in pixels in a font of this look.
+    int textWidth(HFONT font, const std::wstring &text);
     // Deletes the fonts made for other dpis, once no control uses them.
     void keepFontsFor(UINT dpi);
     std::size_t fontCount() const { return m_fonts.size(); }
@@ -40,6 +43,7 @@ private:
     bool m_highContrast = false;
     std::map<COLORREF, HBRUSH> m_brushes;
     std::map<std::tuple<int, bool, UINT>, HFONT> m_fonts;
+    HDC m_measure = nullptr; // a memory DC of the screen's kind, for measuring
 };
 
 } // namespace win32

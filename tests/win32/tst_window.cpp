@@ -448,7 +448,7 @@ TEST_F(WindowTest, ClockInTheUsersFormats)
 {
     const ClockCase table[] = {
         {"en-US", LR"(^(1[0-2]|[1-9]):[0-5]\d:[0-5]\d (AM|PM)$)", LR"(^1?\d/[1-3]?\d/\d{4}$)"},
-        {"de-DE", LR"(^[0-2]\d:[0-5]\d:[0-5]\d$)", LR"(^[0-3]\d\.[01]\d\.\d{4}$)"},
+        {"de-DE", LR"(^[0-2]\d:[0-5]\d:[0-5]\d$)", LR"(^[0-3]?\d\.[01]?\d\.\d{4}$)"},
     };
     std::array<wchar_t, LOCALE_NAME_MAX_LENGTH> region = {};
     GetUserDefaultLocaleName(region.data(), static_cast<int>(region.size()));
