@@ -4,6 +4,7 @@ WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
+.PHONY: run-windows
 
 all: build
 
@@ -40,6 +41,9 @@ windows: deps
 
 test-windows: windows
 	ctest --preset windows
+
+run-windows: windows
+	@./scripts/run-windows build/windows
 
 # The libFuzzer targets, FUZZ_SECONDS each.
 fuzz: deps
