@@ -4,7 +4,7 @@ WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
-.PHONY: run-windows
+.PHONY: run-windows bench-windows
 
 all: build
 
@@ -44,6 +44,11 @@ test-windows: windows
 
 run-windows: windows
 	@./scripts/run-windows build/windows
+
+# The Windows program's start-up under Wine against its Win32 floor.
+bench: bench-windows
+bench-windows: build windows
+	./scripts/bench-windows build/windows build/default/bench/brantile_startup_bench
 
 # The libFuzzer targets, FUZZ_SECONDS each.
 fuzz: deps
