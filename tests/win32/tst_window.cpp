@@ -506,3 +506,86 @@ TEST_F(WindowTest, ResultsAnnouncedClockNot)
     SysFreeString(name);
     accessible->Release();
 }
+
+// --- Dpi, contrast, region --------------------------------------------------
+
+// A move to a monitor of another dpi: every control placed and sized again
+// from its twips, with fonts for the new dpi.
+TEST_F(WindowTest, DpiChangeLaysTheWindowOutAgain)
+{
+    play(local(u"{Tab}999999{Convert}"));
+    RECT suggested = {};
+    GetWindowRect(form(), &suggested);
+    suggested.right = suggested.left + 400;
+    suggested.bottom = suggested.top + 700;
+    SendMessageW(form(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
+                 reinterpret_cast<LPARAM>(&suggested));
+    for (const form::Control &control : form::kControls) {
+        if (control.kind == form::Kind::Timer || control.name == "lblwhole"
+            || control.name == "txtinch")
+            continue;
+        SCOPED_TRACE(std::string(control.name));
+        RECT place = {};
+        GetWindowRect(item(control.name), &place);
+        MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
+        // Edges at twips x 144 / 1440, rounded, so that neighbours still meet.
+        const form::Rect twips = form::InForm(control);
+        const auto at144 = [](int length) { return std::lround(length * 144 / 1440.0); };
+        EXPECT_EQ(place.left, at144(twips.left));
+        EXPECT_EQ(place.bottom - place.top, at144(twips.top + twips.height) - at144(twips.top));
+        EXPECT_EQ(fontHeight(item(control.name)), static_cast<int>(std::lround(control.pointSize * 2)));
+    }
+    const HWND whole = item("lblwhole");
+    EXPECT_LE(currentWidth(whole), clientWidth(whole));
+    EXPECT_GT(widthOnePixelTaller(whole), clientWidth(whole));
+}
+
+// Under a high-contrast theme the fixed greys and whites give way to the
+// theme's system colours.
+TEST_F(WindowTest, HighContrastTakesTheThemesColours)
+{
+    HIGHCONTRASTW contrast = {};
+    contrast.cbSize = sizeof contrast;
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    const DWORD saved = contrast.dwFlags;
+    contrast.dwFlags = HCF_HIGHCONTRASTON;
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    const bool on = (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+    contrast.dwFlags = saved;
+    SendMessageW(form(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+    if (!on) {
+        SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+        GTEST_SKIP() << "this system cannot turn high contrast on";
+    }
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const auto background = [&](const char *name) {
+        return brushColour(SendMessageW(form(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                        reinterpret_cast<LPARAM>(item(name))));
+    };
+    EXPECT_EQ(background("lblwhole"), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_WINDOWTEXT));
+    EXPECT_EQ(background("Label4"), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(background("Label2"), GetSysColor(COLOR_BTNFACE));
+    DeleteDC(dc);
+    SystemParametersInfoW(SPI_SETHIGHCONTRAST, sizeof contrast, &contrast, 0);
+    SendMessageW(form(), WM_SETTINGCHANGE, SPI_SETHIGHCONTRAST, 0);
+}
+
+// Where "." is neither separator, "0.000" is no number: the first click
+// fails, and the advice is written with the region's decimal separator.
+TEST_F(WindowTest, NoticeAdvisesInTheUsersDecimal)
+{
+    const core::Separators separators = core::UserSeparators();
+    play(u"{Convert}");
+    if (separators.decimal == u'.' || separators.group == u'.') {
+        EXPECT_EQ(text("lblwhole"), u"0");
+        GTEST_SKIP() << "\"0.000\" is a number in this region";
+    }
+    EXPECT_EQ(text("lblwhole"), u"");
+    const std::u16string notice = noticeText();
+    EXPECT_NE(notice.find(u"\u201C0.000\u201D is not a number."), std::u16string::npos);
+    std::u16string advice = u"Type a dimension such as 1,250 or 0,250.";
+    std::replace(advice.begin(), advice.end() - 1, u',', separators.decimal);
+    EXPECT_NE(notice.find(advice), std::u16string::npos);
+}
