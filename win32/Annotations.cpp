@@ -1,23 +1,46 @@
 #include "win32/Annotations.h"
 
-#include <initguid.h>
-
 #include <oleacc.h>
 
 namespace win32 {
 
-Annotations::Annotations()
+namespace {
+
+template <typename Function>
+Function *exported(HMODULE module, const char *name)
 {
-    void *services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   IID_IAccPropServices, &services)))
-        m_services = static_cast<IAccPropServices *>(services);
+    // The cast from FARPROC is the documented way to call an export by name.
+    return reinterpret_cast<Function *>(
+        reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
+
+} // namespace
 
 Annotations::~Annotations()
 {
     if (m_services != nullptr)
         m_services->Release();
+    if (m_com)
+        exported<void WINAPI()>(m_ole, "CoUninitialize")();
+    if (m_ole != nullptr)
+        FreeLibrary(m_ole);
+}
+
+void Annotations::start()
+{
+    m_ole = LoadLibraryW(L"ole32.dll");
+    if (m_ole == nullptr)
+        return;
+    using Initialize = HRESULT WINAPI(LPVOID, DWORD);
+    using Create = HRESULT WINAPI(REFCLSID, LPUNKNOWN, DWORD, REFIID, LPVOID *);
+    m_com = SUCCEEDED(
+        exported<Initialize>(m_ole, "CoInitializeEx")(nullptr, COINIT_APARTMENTTHREADED));
+    void *services = nullptr;
+    if (m_com
+        && SUCCEEDED(exported<Create>(m_ole, "CoCreateInstance")(
+            CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
+            &services)))
+        m_services = static_cast<IAccPropServices *>(services);
 }
 
 void Annotations::setName(HWND control, const wchar_t *name)

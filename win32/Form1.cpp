@@ -23,6 +23,7 @@ constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBO
 constexpr DWORD kExStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kQueuedBackspace = WM_APP + 1;
+constexpr UINT kShown = WM_APP + 2; // the window is up: what start-up need not wait for
 constexpr UINT_PTR kSubclass = 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
@@ -201,6 +202,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kQueuedBackspace:
         onQueuedBackspace();
         return 0;
+    case kShown:
+        onShown();
+        return 0;
     default:
         break;
     }
@@ -257,6 +261,7 @@ void Form1::onCreate()
     layout();
     centre();
     m_focus = cmdCalculate;
+    PostMessageW(m_hwnd, kShown, 0, 0);
 }
 
 void Form1::createControls()
@@ -282,6 +287,11 @@ void Form1::createControls()
         SetWindowSubclass(focusable, &Form1::ControlProc, kSubclass,
                           reinterpret_cast<DWORD_PTR>(this));
 
+}
+
+void Form1::onShown()
+{
+    m_annotations.start();
     m_annotations.setName(txtinch, L"Dimension in inches");
     m_annotations.setDescription(lblwhole, L"Whole turns");
     m_annotations.setDescription(lbldecimal, L"Divisions");

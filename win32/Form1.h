@@ -53,6 +53,7 @@ private:
     void onSettingChange();
     void onTimer(UINT_PTR timer);
     void onQueuedBackspace();
+    void onShown();
     void onEntryButtonUp();
 
     void createControls();

@@ -105,14 +105,18 @@ HFONT Look::font(double pointSize, bool bold, UINT dpi)
     if (!added)
         return place->second;
     const int height = static_cast<int>(std::lround(pointSize * dpi / 72.0));
-    HFONT font = createFont(reinterpret_cast<const wchar_t *>(form::kFontFace.data()), height,
-                            bold);
-    if (!isScalable(m_measure, font)) {
-        DeleteObject(font);
-        font = createFont(L"Microsoft Sans Serif", height, bold);
+    if (m_face == nullptr) {
+        // Decided once: where the layout's face is the bitmap font, which
+        // cannot take the sizes of the layout and of fitting, its TrueType
+        // successor stands in.
+        m_face = reinterpret_cast<const wchar_t *>(form::kFontFace.data());
+        const HFONT layoutFace = createFont(m_face, height, bold);
+        if (!isScalable(m_measure, layoutFace))
+            m_face = L"Microsoft Sans Serif";
+        DeleteObject(layoutFace);
     }
-    place->second = font;
-    return font;
+    place->second = createFont(m_face, height, bold);
+    return place->second;
 }
 
 void Look::dropFonts()

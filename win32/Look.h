@@ -44,6 +44,7 @@ private:
     std::map<COLORREF, HBRUSH> m_brushes;
     std::map<std::tuple<int, bool, UINT>, HFONT> m_fonts;
     HDC m_measure = nullptr; // a memory DC of the screen's kind, for measuring
+    const wchar_t *m_face = nullptr;
 };
 
 } // namespace win32

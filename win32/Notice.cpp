@@ -31,9 +31,14 @@ Notice::~Notice()
 void Notice::create(HWND owner)
 {
     m_owner = owner;
+}
+
+// The balloon is made when it is first needed.
+void Notice::createTip()
+{
     m_tip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                             WS_POPUP | TTS_NOPREFIX | TTS_BALLOON | TTS_ALWAYSTIP, CW_USEDEFAULT,
-                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, owner, nullptr,
+                            CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, m_owner, nullptr,
                             GetModuleHandleW(nullptr), nullptr);
     TTTOOLINFOW tool = toolOf(m_owner, m_text.data());
     SendMessageW(m_tip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -42,6 +47,8 @@ void Notice::create(HWND owner)
 void Notice::show(HWND anchor, const std::wstring &text)
 {
     m_text = text;
+    if (m_tip == nullptr)
+        createTip();
     TTTOOLINFOW tool = toolOf(m_owner, m_text.data());
     RECT place = {};
     GetWindowRect(anchor, &place);

@@ -24,6 +24,8 @@ public:
     HWND hwnd() const { return m_tip; }
 
 private:
+    void createTip();
+
     HWND m_owner = nullptr;
     HWND m_tip = nullptr;
     std::wstring m_text;

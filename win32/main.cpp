@@ -1,12 +1,9 @@
 #include "win32/Form1.h"
 
 #include <commctrl.h>
-#include <objbase.h>
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandLine*/, int show)
 {
-    // COM for the accessibility annotations; the program works without it.
-    const HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
     INITCOMMONCONTROLSEX controls = {sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
 
@@ -21,7 +18,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE /*previous*/, PWSTR /*commandL
             result = static_cast<int>(message.wParam);
         }
     }
-    if (SUCCEEDED(com))
-        CoUninitialize();
     return result;
 }

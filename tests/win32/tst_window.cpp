@@ -493,8 +493,14 @@ TEST_F(WindowTest, ResultsAnnouncedClockNot)
     UnhookWinEvent(hook);
     EXPECT_EQ(g_nameChanges, (std::vector<HWND>{item("lblwhole"), item("lbldecimal")}));
 
+    // oleacc comes at run time, as the program takes ole32.
+    const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+    ASSERT_NE(oleacc, nullptr);
+    using FromWindow = HRESULT WINAPI(HWND, DWORD, REFIID, void **);
+    const auto accessibleObjectFromWindow = reinterpret_cast<FromWindow *>(
+        reinterpret_cast<void (*)()>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
     IAccessible *accessible = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(item("lblwhole"), static_cast<DWORD>(OBJID_CLIENT),
+    ASSERT_EQ(accessibleObjectFromWindow(item("lblwhole"), static_cast<DWORD>(OBJID_CLIENT),
                                          IID_IAccessible, reinterpret_cast<void **>(&accessible)),
               S_OK);
     VARIANT self = {};
@@ -505,6 +511,7 @@ TEST_F(WindowTest, ResultsAnnouncedClockNot)
     EXPECT_EQ(std::wstring(name ? name : L""), L"20");
     SysFreeString(name);
     accessible->Release();
+    FreeLibrary(oleacc);
 }
 
 // --- Dpi, contrast, region --------------------------------------------------
