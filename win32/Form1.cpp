@@ -258,7 +258,6 @@ void Form1::onCreate()
     m_dpi = win32::WindowDpi(m_hwnd);
     createControls();
     m_notice.create(m_hwnd);
-    layout();
     centre();
     m_focus = cmdCalculate;
     PostMessageW(m_hwnd, kShown, 0, 0);
@@ -273,20 +272,36 @@ void Form1::createControls()
             continue;
         }
         const WindowClass windowClass = classOf(control);
-        member(control) = CreateWindowExW(
-            windowClass.exStyle, windowClass.name,
-            win32::Wide(control.text).c_str(), windowClass.style, 0, 0, 0, 0, m_hwnd,
+        const RECT place = placeOf(control);
+        HWND window = CreateWindowExW(
+            windowClass.exStyle, windowClass.name, win32::Wide(control.text).c_str(),
+            windowClass.style, place.left, place.top, place.right - place.left,
+            place.bottom - place.top, m_hwnd,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(control))), instance,
             nullptr);
+        SendMessageW(window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
+                     FALSE);
+        member(control) = window;
     }
     // A group box lies below what it holds, which paints over it.
     for (HWND group : {Frame1, Frame2, Frame3})
         SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(txtinch, EM_SETLIMITTEXT, form::kEntryMaxLength, 0);
+    setEntryMargins();
+    fitEntry();
     for (HWND focusable : {txtinch, cmdCalculate})
         SetWindowSubclass(focusable, &Form1::ControlProc, kSubclass,
                           reinterpret_cast<DWORD_PTR>(this));
+}
 
+// A control's place in the client area at the window's dpi: its edges at
+// twips x dpi / 1440, rounded, so that neighbours still meet.
+RECT Form1::placeOf(const form::Control &control) const
+{
+    const form::Rect place = form::InForm(control);
+    return {FromTwips(place.left, m_dpi), FromTwips(place.top, m_dpi),
+            FromTwips(place.left + place.width, m_dpi), FromTwips(place.top + place.height, m_dpi)};
 }
 
 void Form1::onShown()
@@ -316,20 +331,17 @@ HWND &Form1::member(const form::Control &control)
     return this->*members[i];
 }
 
-// Places every control and gives it its font at the window's dpi; the
-// results and the entry get the largest size at which their text fits.
+// Places every control again and gives it its font at the window's new dpi;
+// the results and the entry get the largest size at which their text fits.
 void Form1::layout()
 {
     for (const form::Control &control : form::kControls) {
         if (control.kind == form::Kind::Timer)
             continue;
-        const form::Rect place = form::InForm(control);
-        const int left = FromTwips(place.left, m_dpi);
-        const int top = FromTwips(place.top, m_dpi);
+        const RECT place = placeOf(control);
         HWND window = member(control);
-        SetWindowPos(window, nullptr, left, top, FromTwips(place.left + place.width, m_dpi) - left,
-                     FromTwips(place.top + place.height, m_dpi) - top,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(window, WM_SETFONT,
                      reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
                      FALSE);

@@ -57,6 +57,7 @@ private:
     void onEntryButtonUp();
 
     void createControls();
+    RECT placeOf(const form::Control &control) const;
     void layout();
     void centre();
     void restoreFocus();
