@@ -189,9 +189,13 @@ void PrintTo(const ColourCase &row, std::ostream *out)
 class Colours : public WindowTest, public testing::WithParamInterface<ColourCase> {};
 
 // The result boxes are white whatever system colour 9 is: on recent Windows
-// it is black, and the black digits would vanish.
+// it is black, as here, and the black digits would vanish.
 TEST_P(Colours, BackgroundOfEachKind)
 {
+    const int element = COLOR_CAPTIONTEXT;
+    const COLORREF saved = GetSysColor(element);
+    const COLORREF black = 0;
+    SetSysColors(1, &element, &black);
     const HDC dc = CreateCompatibleDC(nullptr);
     const LRESULT brush = SendMessageW(form(), GetParam().message, reinterpret_cast<WPARAM>(dc),
                                        reinterpret_cast<LPARAM>(item(GetParam().control)));
@@ -199,6 +203,7 @@ TEST_P(Colours, BackgroundOfEachKind)
     EXPECT_EQ(GetBkColor(dc), GetParam().background);
     EXPECT_EQ(GetTextColor(dc), GetSysColor(COLOR_BTNTEXT));
     DeleteDC(dc);
+    SetSysColors(1, &element, &saved);
 }
 
 INSTANTIATE_TEST_SUITE_P(
