@@ -6,6 +6,7 @@ FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
 .PHONY: deps-run dist
+.PHONY: run-windows bench-windows
 
 all: build
 
@@ -50,6 +51,14 @@ windows: deps
 
 test-windows: windows
 	ctest --preset windows
+
+run-windows: windows
+	@./scripts/run-windows build/windows
+
+# The Windows program's start-up under Wine against its Win32 floor.
+bench: bench-windows
+bench-windows: build windows
+	./scripts/bench-windows build/windows build/default/bench/brantile_startup_bench
 
 # The libFuzzer targets, FUZZ_SECONDS each.
 fuzz: deps

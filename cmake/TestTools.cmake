@@ -39,16 +39,18 @@ function(brantile_tool_test name)
                          LABELS "${ARG_LABELS}")
 endfunction()
 
-# brantile_windows_tests_need_wine(): called last in a folder whose tests are
-# built for Windows, skips them all where Wine is missing.
+# brantile_windows_tests_need_wine([tool package ...]): called last in a
+# folder whose tests are built for Windows, skips them all where Wine, or one
+# of the tools named, is missing.
 function(brantile_windows_tests_need_wine)
     if(NOT (CMAKE_CROSSCOMPILING AND WIN32))
         return()
     endif()
-    brantile_missing_tools(no_wine wine wine)
+    brantile_missing_tools(missing wine wine ${ARGN})
     get_property(tests DIRECTORY PROPERTY TESTS)
-    if(no_wine AND tests)
-        message(STATUS "Windows tests skipped: missing ${no_wine}")
+    if(missing AND tests)
+        list(JOIN missing ", " needs)
+        message(STATUS "Windows tests skipped: missing ${needs}")
         set_tests_properties(${tests} PROPERTIES DISABLED ON)
     endif()
 endfunction()

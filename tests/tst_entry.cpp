@@ -1,4 +1,5 @@
 #include "core/TurnConversion.h"
+#include "tests/EntryCases.h"
 #include "tests/WindowTest.h"
 #include "ui/CoreText.h"
 #include "ui/FitFont.h"
@@ -12,6 +13,12 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+// A text of the shared case tables.
+QString text(std::u16string_view text)
+{
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+}
 
 // Texts in the tables are written with '.' as the decimal and ',' as the group
 // separator; in a region that has them the other way round they are swapped.
@@ -129,19 +136,9 @@ void tst_Entry::convert_data()
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("divisions");
 
-    QTest::newRow("empty entry becomes 0.000") << u"{Tab}{Del}"_s << u"0.000"_s << u"0"_s << u"."_s;
-    QTest::newRow("0.000 as at start") << QString() << u"0.000"_s << u"0"_s << u"."_s;
-    QTest::newRow("1.250") << u"{Tab}1.250"_s << u"1.250"_s << u"20"_s << u"."_s;
-    QTest::newRow("0.1") << u"{Tab}0.1"_s << u"0.1"_s << u"1"_s << u"37.5"_s;
-    QTest::newRow("1.3") << u"{Tab}1.3"_s << u"1.3"_s << u"20"_s << u"50."_s;
-    QTest::newRow("-0.1") << u"{Tab}0.1{Home}-"_s << u"-0.1"_s << u"-2"_s << u"25."_s;
-    QTest::newRow("999999") << u"{Tab}999999"_s << u"999999"_s << u"15999984"_s << u"."_s;
-    QTest::newRow("-99999") << u"{Tab}99999{Home}-"_s << u"-99999"_s << u"-1599984"_s << u"."_s;
-    QTest::newRow(".99995 pasted") << u"{Tab}{Paste:.99995}"_s << u".99995"_s << u"15"_s
-                                   << u"62.45"_s;
-    QTest::newRow("group separator") << u"{Tab}1,250"_s << u"1,250"_s << u"20000"_s << u"."_s;
-    QTest::newRow("trailing blank") << u"{Tab}5 "_s << u"5 "_s << u"80"_s << u"."_s;
-    QTest::newRow("plus sign") << u"{Tab}5{Home}+"_s << u"+5"_s << u"80"_s << u"."_s;
+    for (const cases::Convert &row : cases::kConvert)
+        QTest::newRow(row.name) << text(row.script) << text(row.entry) << text(row.whole)
+                                << text(row.divisions);
 }
 
 void tst_Entry::convert()
@@ -177,10 +174,8 @@ void tst_Entry::failedConvert_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("description");
 
-    QTest::newRow("blanks") << u"{Tab}5 {Home}{Del}"_s << u" "_s << u"Blanks alone"_s;
-    QTest::newRow("separator alone") << u"{Tab}1.{Home}{Del}"_s << u"."_s << u"is not a number"_s;
-    QTest::newRow("group separator first") << u"{Tab}1,5{Home}{Del}"_s << u",5"_s
-                                           << u"is not a number"_s;
+    for (const cases::Failure &row : cases::kFailure)
+        QTest::newRow(row.name) << text(row.script) << text(row.entry) << text(row.description);
 }
 
 // A click on an entry that holds no number writes neither box and tells the
@@ -258,23 +253,8 @@ void tst_Entry::filter_data()
     QTest::addColumn<QString>("script");
     QTest::addColumn<QString>("entry");
 
-    QTest::newRow("separator over the selection is taken back") << u"{Tab}."_s << QString();
-    QTest::newRow("leading zero then 0.25") << u"{Tab}.0.25"_s << u"0.25"_s;
-    QTest::newRow("letter behind 1.25") << u"{Tab}1.25a"_s << u"1.25"_s;
-    QTest::newRow("minus into empty") << u"{Tab}{Del}-"_s << QString();
-    QTest::newRow("paste 12ab into empty") << u"{Tab}{Del}{Paste:12ab}"_s << u"12"_s;
-    QTest::newRow("paste eaten back to a number") << u"{Tab}12{Home}{Paste:ab}"_s << u"12"_s;
-    QTest::newRow("paste of blanks eaten away") << u"{Tab}{Paste:   }"_s << QString();
-    QTest::newRow("paste cut to six") << u"{Tab}{Paste:1234567}"_s << u"123456"_s;
-    QTest::newRow("typing stops at six") << u"{Tab}1234567"_s << u"123456"_s;
-    QTest::newRow("tab then digit replaces") << u"{Tab}7"_s << u"7"_s;
-    QTest::newRow("own backspace takes the sign too") << u"{Tab}1{Home}-{End}{BS}"_s << QString();
-    QTest::newRow("delete at the start keeps the separator") << u"{Tab}1.{Home}{Del}"_s << u"."_s;
-    QTest::newRow("second separator refused") << u"{Tab}1.2."_s << u"1.2"_s;
-    QTest::newRow("blank inside refused") << u"{Tab}5 5"_s << u"5 "_s;
-    QTest::newRow("group separator after a digit kept") << u"{Tab}1,2"_s << u"1,2"_s;
-    QTest::newRow("letter in the middle refused") << u"{Tab}12{Left}x"_s << u"12"_s;
-    QTest::newRow("delete inside keeps a number") << u"{Tab}1.25{Left}{Left}{Del}"_s << u"1.5"_s;
+    for (const cases::Filter &row : cases::kFilter)
+        QTest::newRow(row.name) << text(row.script) << text(row.entry);
 }
 
 void tst_Entry::filter()
@@ -363,12 +343,8 @@ void tst_Entry::resultsFit_data()
     QTest::addColumn<bool>("wholeShrinks");
     QTest::addColumn<bool>("divisionsShrink");
 
-    QTest::newRow("1.3 keeps 24 points") << u"{Tab}1.3"_s << false << false;
-    QTest::newRow("999999") << u"{Tab}999999"_s << true << false;
-    QTest::newRow("-99999") << u"{Tab}99999{Home}-"_s << true << false;
-    QTest::newRow(".99995") << u"{Tab}{Paste:.99995}"_s << false << true;
-    QTest::newRow("back to 1.3 after a long one") << u"{Tab}999999{Convert}{Tab}1.3"_s << false
-                                                 << false;
+    for (const cases::Fit &row : cases::kFit)
+        QTest::newRow(row.name) << text(row.script) << row.wholeShrinks << row.divisionsShrink;
 }
 
 // A result that does not fit its box at 24 points gets a font just small
@@ -401,12 +377,13 @@ void tst_Entry::resultsFit()
 
 void tst_Entry::entryFits()
 {
-    for (const QString &text : {u"999999"_s, u"-99999"_s, u"0.000"_s, u"1,2,3,"_s}) {
-        play(u"{Tab}{Paste:"_s + local(text) + u"}"_s);
-        QCOMPARE(m_entry->text(), local(text));
+    for (const std::u16string_view row : cases::kEntryFits) {
+        const QString entry = local(text(row));
+        play(u"{Tab}{Paste:"_s + entry + u"}"_s);
+        QCOMPARE(m_entry->text(), entry);
         const QFontMetricsF metrics(m_entry->font());
         QVERIFY2(metrics.horizontalAdvance(m_entry->text()) <= ui::EntryTextWidth(m_entry),
-                 qPrintable(text));
+                 qPrintable(entry));
         play(u"{Tab}"_s);
     }
     play(u"{Tab}{Paste:1}"_s);

@@ -1,5 +1,7 @@
 #include "ui/FitFont.h"
 
+#include "form/FitFont.h"
+
 #include <QFontMetricsF>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,13 +9,10 @@
 #include <QStyleOptionFrame>
 
 #include <algorithm>
-#include <cmath>
 
 namespace ui {
 
 namespace {
-
-constexpr qreal kStep = 0.25;
 
 qreal textWidth(const QFont &font, const QString &text)
 {
@@ -25,19 +24,14 @@ qreal textWidth(const QFont &font, const QString &text)
 
 qreal FittingPointSize(QFont font, const QString &text, qreal width, qreal pointSize)
 {
-    font.setPointSizeF(pointSize);
-    const qreal full = textWidth(font, text);
-    if (full <= width || text.isEmpty())
+    if (text.isEmpty())
         return pointSize;
-    // Text widths grow nearly in proportion to the size: start from the
-    // proportional guess and step down until it fits.
-    qreal size = std::max(1.0, std::floor(pointSize * width / full / kStep) * kStep);
-    for (;;) {
-        font.setPointSizeF(size);
-        if (size <= 1.0 || textWidth(font, text) <= width)
-            return size;
-        size -= kStep;
-    }
+    return form::FittingPointSize(
+        [&](double size) {
+            font.setPointSizeF(size);
+            return textWidth(font, text);
+        },
+        width, pointSize);
 }
 
 void FitLabelFont(QLabel *label, qreal pointSize)

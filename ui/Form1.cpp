@@ -2,6 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "form/Advice.h"
+#include "form/Layout.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
 #include "ui/FitFont.h"
@@ -22,110 +23,97 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString kDefaultEntryText = u"0.000"_s;
-constexpr qreal kResultPointSize = 24;
-constexpr qreal kEntryPointSize = 24;
-constexpr int kClockInterval = 1000;
-
-enum class Border { None, Single };
-
-QGroupBox *addGroup(QWidget *parent, const char *name, QRect geometry, const QString &title)
+QString layoutText(const char16_t *text)
 {
-    auto *group = new QGroupBox(title, parent);
-    group->setObjectName(QLatin1StringView(name));
-    group->setGeometry(geometry);
-    group->setFont(ui::LayoutFont(9.75));
-    return group;
+    return QString::fromUtf16(text);
 }
 
-QLabel *addLabel(QWidget *parent, const char *name, QRect geometry, const QString &text,
-                 const QFont &font, Qt::Alignment alignment = Qt::AlignCenter,
-                 Border border = Border::None, QColor background = ui::kFormBackground)
+QRect place(const form::Control &control)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1StringView(name));
-    label->setGeometry(geometry);
-    label->setFont(font);
-    label->setAlignment(alignment);
-    if (border == Border::Single) {
+    const form::Rect &r = control.twips;
+    return ui::FromTwips(r.left, r.top, r.width, r.height);
+}
+
+Qt::Alignment alignment(form::Alignment alignment)
+{
+    switch (alignment) {
+    case form::Alignment::Left:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    case form::Alignment::TopCentre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    default:
+        return Qt::AlignCenter;
+    }
+}
+
+QLabel *makeLabel(const form::Control &control, QWidget *parent)
+{
+    auto *label = new QLabel(layoutText(control.text), parent);
+    label->setAlignment(alignment(control.alignment));
+    if (control.border == form::Border::Single) {
         label->setFrameShape(QFrame::Box);
         label->setFrameShadow(QFrame::Plain);
         label->setLineWidth(1);
     }
-    if (background != ui::kFormBackground) {
+    if (control.background != form::kFormBackground) {
         QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::Window, ui::LayoutColour(control.background));
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     }
     return label;
 }
 
+QWidget *makeWidget(const form::Control &control, QWidget *parent)
+{
+    switch (control.kind) {
+    case form::Kind::GroupBox:
+        return new QGroupBox(layoutText(control.text), parent);
+    case form::Kind::TextBox: {
+        auto *edit = new QLineEdit(layoutText(control.text), parent);
+        edit->setAlignment(alignment(control.alignment));
+        edit->setMaxLength(form::kEntryMaxLength);
+        return edit;
+    }
+    case form::Kind::PushButton:
+        return new QPushButton(layoutText(control.text), parent);
+    default:
+        return makeLabel(control, parent);
+    }
+}
+
 } // namespace
 
 Form1::Form1(QWidget *parent) : QWidget(parent)
 {
-    using ui::FromTwips;
-    using ui::LayoutFont;
-    const QFont dialogFont = LayoutFont(ui::kDialogPointSize);
-    const Qt::Alignment left = Qt::AlignLeft | Qt::AlignVCenter;
-    // The headings' text starts at their top, so that the two, of unequal
-    // heights, share a baseline.
-    const Qt::Alignment top = Qt::AlignHCenter | Qt::AlignTop;
-
-    setObjectName(u"Form1"_s);
-    setWindowTitle(u"Brantile"_s);
+    setObjectName(QLatin1StringView(form::kFormName));
+    setWindowTitle(QString::fromStdU16String(std::u16string(form::kTitle)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(FromTwips(0, 0, 3675, 6495).size());
+    setFixedSize(ui::FromTwips(0, 0, form::kClientWidth, form::kClientHeight).size());
     setPalette(ui::LayoutPalette());
     setAutoFillBackground(true);
-    setFont(dialogFont);
+    setFont(ui::LayoutFont(form::kDialogPointSize));
 
-    Frame3 = addGroup(this, "Frame3", FromTwips(600, 4920, 2415, 1335), u"Time Center"_s);
-    lbltime = addLabel(Frame3, "lbltime", FromTwips(120, 840, 2175, 375), u"00:00:00 AM"_s,
-                       dialogFont);
-    lbldate = addLabel(Frame3, "lbldate", FromTwips(360, 360, 1695, 375), u"00/00/0000"_s,
-                       LayoutFont(13.5));
-    tmrclock = new QTimer(this);
-    tmrclock->setObjectName(u"tmrclock"_s);
-    tmrclock->setTimerType(Qt::PreciseTimer);
-    tmrclock->setInterval(kClockInterval);
+    for (const form::Control &control : form::kControls)
+        create(control);
+    Frame3 = findChild<QGroupBox *>(u"Frame3"_s);
+    lbltime = findChild<QLabel *>(u"lbltime"_s);
+    lbldate = findChild<QLabel *>(u"lbldate"_s);
+    Frame2 = findChild<QGroupBox *>(u"Frame2"_s);
+    Divisions = findChild<QLabel *>(u"Divisions"_s);
+    turns = findChild<QLabel *>(u"turns"_s);
+    lbldecimal = findChild<QLabel *>(u"lbldecimal"_s);
+    lblwhole = findChild<QLabel *>(u"lblwhole"_s);
+    Frame1 = findChild<QGroupBox *>(u"Frame1"_s);
+    txtinch = findChild<QLineEdit *>(u"txtinch"_s);
+    Label4 = findChild<QLabel *>(u"Label4"_s);
+    Label2 = findChild<QLabel *>(u"Label2"_s);
+    Label1 = findChild<QLabel *>(u"Label1"_s);
+    Label3 = findChild<QLabel *>(u"Label3"_s);
+    cmdCalculate = findChild<QPushButton *>(u"cmdCalculate"_s);
 
-    Frame2 = addGroup(this, "Frame2", FromTwips(480, 3240, 2655, 1575), u"Handle Turns"_s);
-    Divisions = addLabel(Frame2, "Divisions", FromTwips(1320, 360, 1095, 375), u"Divisions"_s,
-                         LayoutFont(12, true), top);
-    turns = addLabel(Frame2, "turns", FromTwips(240, 360, 855, 255), u"Turns"_s,
-                     LayoutFont(12, true), top);
-    lbldecimal = addLabel(Frame2, "lbldecimal", FromTwips(1320, 720, 1095, 615), QString(),
-                          LayoutFont(kResultPointSize), Qt::AlignCenter, Border::Single,
-                          ui::kTitleBarText);
-    lblwhole = addLabel(Frame2, "lblwhole", FromTwips(120, 720, 1095, 615), QString(),
-                        LayoutFont(kResultPointSize), Qt::AlignCenter, Border::Single,
-                        ui::kTitleBarText);
-
-    Frame1 = addGroup(this, "Frame1", FromTwips(360, 240, 2895, 2415),
-                      u"Enter Dimentions Here"_s);
-    txtinch = new QLineEdit(kDefaultEntryText, Frame1);
-    txtinch->setObjectName(u"txtinch"_s);
-    txtinch->setGeometry(FromTwips(240, 1560, 1575, 615));
-    txtinch->setFont(LayoutFont(kEntryPointSize));
-    txtinch->setAlignment(Qt::AlignCenter);
-    txtinch->setMaxLength(6);
     txtinch->setAccessibleName(u"Dimension in inches"_s);
-    Label4 = addLabel(Frame1, "Label4", FromTwips(120, 960, 2655, 495), u" .250 does not work"_s,
-                      LayoutFont(13.5), Qt::AlignCenter, Border::Single, ui::kWarningBackground);
-    Label2 = addLabel(Frame1, "Label2", FromTwips(360, 600, 1935, 375), u"1.250 or 0.250"_s,
-                      LayoutFont(13.5));
-    Label1 = addLabel(Frame1, "Label1", FromTwips(360, 360, 2055, 255), u"Number formats:"_s,
-                      LayoutFont(9.75));
-    Label3 = addLabel(Frame1, "Label3", FromTwips(2040, 1680, 735, 375), u"Inch"_s, dialogFont,
-                      left);
-
-    cmdCalculate = new QPushButton(u"Convert"_s, this);
-    cmdCalculate->setObjectName(u"cmdCalculate"_s);
-    cmdCalculate->setGeometry(FromTwips(480, 2760, 2655, 375));
-    cmdCalculate->setFont(LayoutFont(12));
     cmdCalculate->setAutoDefault(true);
 
     ui::QuietLabelAccessible::makeQuiet(lbltime, u"Time"_s);
@@ -145,11 +133,32 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
            &Form1::txtinch_GotFocus);
     handle(tmrclock, &QTimer::timeout, &Form1::tmrclock_Timer);
     connect(txtinch, &QLineEdit::textChanged, this,
-            [this] { ui::FitEntryFont(txtinch, kEntryPointSize); });
+            [this] { ui::FitEntryFont(txtinch, form::kEntryPointSize); });
 
     tmrclock->start();
 
     new ui::WindowPlacement(this);
+}
+
+// Creates one control of the layout table as the member of its name.
+void Form1::create(const form::Control &control)
+{
+    const QString name = QLatin1StringView(control.name);
+    if (control.kind == form::Kind::Timer) {
+        tmrclock = new QTimer(this);
+        tmrclock->setObjectName(name);
+        tmrclock->setTimerType(Qt::PreciseTimer);
+        tmrclock->setInterval(form::kClockInterval);
+        return;
+    }
+    QWidget *parent = control.parent == form::kFormName
+        ? this
+        : findChild<QWidget *>(QLatin1StringView(control.parent), Qt::FindDirectChildrenOnly);
+    QWidget *widget = makeWidget(control, parent);
+    widget->setObjectName(name);
+    widget->setGeometry(place(control));
+    widget->setFont(ui::LayoutFont(control.pointSize, control.bold));
+
 }
 
 // Connects a signal to a handler. A ConversionError that leaves the handler
@@ -170,7 +179,7 @@ void Form1::handle(Sender *sender, Signal signal, void (Form1::*handler)())
 void Form1::cmdCalculate_Click()
 {
     if (txtinch->text().isEmpty())
-        txtinch->setText(kDefaultEntryText);
+        txtinch->setText(QString::fromStdU16String(std::u16string(form::kDefaultEntryText)));
     const core::Separators separators = core::UserSeparators();
     const double inches = core::ParseDimension(ui::CoreText(txtinch->text()), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
@@ -199,7 +208,7 @@ void Form1::tmrclock_Timer()
 void Form1::showResult(QLabel *box, const QString &text)
 {
     box->setText(text);
-    ui::FitLabelFont(box, kResultPointSize);
+    ui::FitLabelFont(box, form::kResultPointSize);
 }
 
 void Form1::showFailure(const core::ConversionError &error)

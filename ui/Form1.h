@@ -11,6 +11,9 @@ class QTimer;
 namespace core {
 class ConversionError;
 }
+namespace form {
+struct Control;
+}
 namespace ui {
 class Notice;
 }
@@ -29,6 +32,7 @@ public:
     void tmrclock_Timer();
 
 private:
+    void create(const form::Control &control);
     template <typename Signal, typename Sender>
     void handle(Sender *sender, Signal signal, void (Form1::*handler)());
     void showResult(QLabel *box, const QString &text);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/Layout.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
@@ -23,6 +25,9 @@ inline constexpr qreal kDialogPointSize = 8.25;
 // The family that stands in for the layout's "MS Sans Serif", shipped with the
 // program so that every caption fits whatever fonts the machine has.
 inline constexpr const char *kFontFamily = "Liberation Sans";
+
+// A colour of the layout table; system colours as the standard scheme has them.
+QColor LayoutColour(form::Colour colour);
 
 // The layout's font at a point size.
 QFont LayoutFont(qreal pointSize, bool bold = false);

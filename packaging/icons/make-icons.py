@@ -2,10 +2,14 @@
 """Draws the program's icon, a graduated handwheel dial, in every form it ships:
 XPM images for the window (32x32 in 2 colours, 32x32 and 16x16 in 16 colours),
 PNG images for the desktop's icon theme and a scalable SVG. All come from the
-one description below; run it again after changing it."""
+one description below; run it again after changing it.
+
+With --ico FILE it writes the Windows icon instead, at build time: the three
+window images, plus 48x48 and 256x256 in full colour."""
 import math
 import os
 import struct
+import sys
 import zlib
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -94,6 +98,98 @@ def write_xpm(path, size, colours, ticks):
         f.write(f"static const char *{name}[] = {{\n" + "\n".join(lines) + "\n};\n")
 
 
+def rgba(shares):
+    """One pixel's colour shares blended to (r, g, b, a), 0 to 255 each."""
+    r = g = b = a = 0.0
+    for c, share in shares.items():
+        if c is None:
+            continue
+        r += int(c[1:3], 16) * share
+        g += int(c[3:5], 16) * share
+        b += int(c[5:7], 16) * share
+        a += share
+    if a > 0:
+        r, g, b = r / a, g / a, b / a
+    return round(r), round(g), round(b), round(a * 255)
+
+
+def png_bytes(size, colours, ticks):
+    pixels = raster(size, colours, ticks, 4 if size <= 64 else 2)
+    raw = bytearray()
+    for row in pixels:
+        raw.append(0)
+        for shares in row:
+            raw += bytes(rgba(shares))
+
+    def chunk(kind, data):
+        body = kind + data
+        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
+
+    return (b"\x89PNG\r\n\x1a\n"
+            + chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0))
+            + chunk(b"IDAT", zlib.compress(bytes(raw), 9))
+            + chunk(b"IEND", b""))
+
+
+def dib_bytes(size, colours, ticks, bits):
+    """A device-independent bitmap as an icon holds it: the header (twice the
+    height, for the mask), the palette, the colour rows and the transparency
+    mask, both bottom up, rows padded to four bytes. 1 and 4 bits take the
+    dominant colour of each pixel, as the XPM images do; 32 bits blend."""
+    pixels = raster(size, colours, ticks, 4)
+    opaque = [[max(p, key=p.get) is not None if bits < 32 else rgba(p)[3] > 0 for p in row]
+              for row in pixels]
+    palette = []
+    if bits < 32:
+        grid = [[max(p, key=p.get) for p in row] for row in pixels]
+        palette = sorted({c for row in grid for c in row if c is not None})
+        palette += ["#000000"] * ((1 << bits) - len(palette))
+    header = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, bits, 0, 0, 0, 0, 0, 0)
+    colour_table = b"".join(bytes((int(c[5:7], 16), int(c[3:5], 16), int(c[1:3], 16), 0))
+                            for c in palette)
+
+    def padded(row):
+        return row + b"\0" * (-len(row) % 4)
+
+    def packed(values, width_bits):
+        out = bytearray()
+        per_byte = 8 // width_bits
+        for i in range(0, len(values), per_byte):
+            byte = 0
+            for j, v in enumerate(values[i:i + per_byte]):
+                byte |= v << (8 - width_bits * (j + 1))
+            out.append(byte)
+        return bytes(out)
+
+    colour_rows = b""
+    mask_rows = b""
+    for y in reversed(range(size)):
+        if bits == 32:
+            row = b"".join(bytes((b, g, r, a)) for r, g, b, a in map(rgba, pixels[y]))
+        else:
+            row = packed([palette.index(c) if c is not None else 0 for c in grid[y]], bits)
+        colour_rows += padded(row)
+        mask_rows += padded(packed([0 if o else 1 for o in opaque[y]], 1))
+    return header + colour_table + colour_rows + mask_rows
+
+
+def write_ico(path):
+    images = [(32, 2, dib_bytes(32, MONO, 12, 1)),
+              (32, 16, dib_bytes(32, FULL, 12, 4)),
+              (16, 16, dib_bytes(16, FULL, 4, 4)),
+              (48, 0, dib_bytes(48, FULL, 12, 32)),
+              (256, 0, png_bytes(256, FULL, 12))]
+    bit_counts = {2: 1, 16: 4, 0: 32}
+    offset = 6 + 16 * len(images)
+    directory = struct.pack("<HHH", 0, 1, len(images))
+    for size, count, data in images:
+        directory += struct.pack("<BBBBHHII", size % 256, size % 256, count, 0, 1,
+                                 bit_counts[count], len(data), offset)
+        offset += len(data)
+    with open(path, "wb") as f:
+        f.write(directory + b"".join(data for _, _, data in images))
+
+
 def write_png(path, size, colours, ticks):
     pixels = raster(size, colours, ticks, 4 if size <= 64 else 2)
     raw = bytearray()
@@ -155,4 +251,7 @@ def main():
 
 
 if __name__ == "__main__":
-    main()
+    if len(sys.argv) == 3 and sys.argv[1] == "--ico":
+        write_ico(sys.argv[2])
+    else:
+        main()

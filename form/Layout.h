@@ -1,0 +1,172 @@
+#pragma once
+
+// The window's layout, the one table that both windows are built from: every
+// control with its place and size in twips (1/1440 inch), its text, font,
+// alignment, border, background and tab index, in the order of creation.
+// Toolkit-free: the Qt window and the Windows window each read it.
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace form {
+
+// A colour as 0x00BBGGRR, or a desktop system colour: the top bit set and the
+// system colour's index in the low byte (0x80000009 is system colour 9).
+using Colour = std::uint32_t;
+
+inline constexpr Colour kSystemColourFlag = 0x80000000u;
+
+constexpr bool IsSystemColour(Colour colour)
+{
+    return (colour & kSystemColourFlag) != 0;
+}
+
+constexpr int SystemColourIndex(Colour colour)
+{
+    return static_cast<int>(colour & 0xFFu);
+}
+
+inline constexpr Colour kFormBackground = 0x00E0E0E0;
+inline constexpr Colour kWarningBackground = 0x00C0C0C0;
+inline constexpr Colour kWindowBackground = kSystemColourFlag | 5;
+inline constexpr Colour kWindowText = kSystemColourFlag | 8;
+inline constexpr Colour kTitleBarText = kSystemColourFlag | 9;
+inline constexpr Colour kButtonFace = kSystemColourFlag | 15;
+inline constexpr Colour kButtonText = kSystemColourFlag | 18;
+
+// The system colours of the standard Windows scheme, for a toolkit without
+// system colours, and for the result boxes, whose colour 9 (title-bar text) is
+// black on recent Windows and would hide the black digits.
+constexpr Colour StandardSchemeColour(int index)
+{
+    switch (index) {
+    case 5:  // window background
+    case 9:  // title-bar text
+        return 0x00FFFFFF;
+    case 15: // button face
+        return 0x00C0C0C0;
+    default: // 8 window text, 18 button text
+        return 0x00000000;
+    }
+}
+
+enum class Kind { GroupBox, Label, TextBox, PushButton, Timer };
+
+// How text stands in its control. A group box's caption is at its top left.
+enum class Alignment { Centre, Left, TopCentre, CaptionTopLeft };
+
+enum class Border { None, Single, GroupFrame, TextBoxFrame, ButtonFrame };
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct Control {
+    std::string_view name;
+    Kind kind;
+    std::string_view parent;
+    Rect twips;           // from the parent's top-left corner
+    const char16_t *text; // null-terminated
+    double pointSize;
+    bool bold;
+    Alignment alignment;
+    Border border;
+    Colour background;
+    int tabIndex; // -1: the timer, which has none
+};
+
+inline constexpr std::u16string_view kTitle = u"Brantile";
+inline constexpr std::string_view kFormName = "Form1";
+inline constexpr int kClientWidth = 3675;  // twips
+inline constexpr int kClientHeight = 6495; // twips
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kClockInterval = 1000; // milliseconds
+
+// The layout's font. Default-sized controls use the standard dialog font.
+inline constexpr std::u16string_view kFontFace = u"MS Sans Serif";
+inline constexpr double kDialogPointSize = 8.25;
+inline constexpr double kResultPointSize = 24;
+inline constexpr double kEntryPointSize = 24;
+
+inline constexpr int kEntryMaxLength = 6;
+inline constexpr std::u16string_view kDefaultEntryText = u"0.000";
+
+// The Windows control ID of a control: 100 plus its tab index, so that no
+// control has IDOK (1) or IDCANCEL (2).
+constexpr int ControlId(const Control &control)
+{
+    return 100 + control.tabIndex;
+}
+
+// Labels, group boxes and the button draw their text in button text, the
+// text box in window text.
+constexpr Colour TextColour(Kind kind)
+{
+    return kind == Kind::TextBox ? kWindowText : kButtonText;
+}
+
+inline constexpr std::array<Control, 16> kControls = {{
+    {"Frame3", Kind::GroupBox, "Form1", {600, 4920, 2415, 1335}, u"Time Center", 9.75, false,
+     Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 9},
+    {"lbltime", Kind::Label, "Frame3", {120, 840, 2175, 375}, u"00:00:00 AM", kDialogPointSize,
+     false, Alignment::Centre, Border::None, kFormBackground, 11},
+    {"lbldate", Kind::Label, "Frame3", {360, 360, 1695, 375}, u"00/00/0000", 13.5, false,
+     Alignment::Centre, Border::None, kFormBackground, 10},
+    {"tmrclock", Kind::Timer, "Form1", {0, 0, 0, 0}, u"", 0, false, Alignment::Centre,
+     Border::None, kFormBackground, -1},
+    {"Frame2", Kind::GroupBox, "Form1", {480, 3240, 2655, 1575}, u"Handle Turns", 9.75, false,
+     Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 3},
+    // The headings' text stands at their top, as where the layout was drawn,
+    // so that the two share a baseline although their heights differ.
+    {"Divisions", Kind::Label, "Frame2", {1320, 360, 1095, 375}, u"Divisions", 12, true,
+     Alignment::TopCentre, Border::None, kFormBackground, 8},
+    {"turns", Kind::Label, "Frame2", {240, 360, 855, 255}, u"Turns", 12, true,
+     Alignment::TopCentre, Border::None, kFormBackground, 7},
+    {"lbldecimal", Kind::Label, "Frame2", {1320, 720, 1095, 615}, u"", kResultPointSize, false,
+     Alignment::Centre, Border::Single, kTitleBarText, 5},
+    {"lblwhole", Kind::Label, "Frame2", {120, 720, 1095, 615}, u"", kResultPointSize, false,
+     Alignment::Centre, Border::Single, kTitleBarText, 4},
+    {"Frame1", Kind::GroupBox, "Form1", {360, 240, 2895, 2415}, u"Enter Dimentions Here", 9.75,
+     false, Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 1},
+    {"txtinch", Kind::TextBox, "Frame1", {240, 1560, 1575, 615}, u"0.000", kEntryPointSize, false,
+     Alignment::Centre, Border::TextBoxFrame, kWindowBackground, 2},
+    {"Label4", Kind::Label, "Frame1", {120, 960, 2655, 495}, u" .250 does not work", 13.5, false,
+     Alignment::Centre, Border::Single, kWarningBackground, 14},
+    {"Label2", Kind::Label, "Frame1", {360, 600, 1935, 375}, u"1.250 or 0.250", 13.5, false,
+     Alignment::Centre, Border::None, kFormBackground, 13},
+    {"Label1", Kind::Label, "Frame1", {360, 360, 2055, 255}, u"Number formats:", 9.75, false,
+     Alignment::Centre, Border::None, kFormBackground, 12},
+    {"Label3", Kind::Label, "Frame1", {2040, 1680, 735, 375}, u"Inch", kDialogPointSize, false,
+     Alignment::Left, Border::None, kFormBackground, 6},
+    {"cmdCalculate", Kind::PushButton, "Form1", {480, 2760, 2655, 375}, u"Convert", 12, false,
+     Alignment::Centre, Border::ButtonFrame, kButtonFace, 0},
+}};
+
+// The control of that name; the table holds every name the windows use.
+constexpr const Control &ControlNamed(std::string_view name)
+{
+    for (const Control &control : kControls) {
+        if (control.name == name)
+            return control;
+    }
+    throw "no such control"; // a compile-time error where called in a constant expression
+}
+
+// A control's place and size from the window's client area, in twips.
+constexpr Rect InForm(const Control &control)
+{
+    Rect rect = control.twips;
+    for (std::string_view parent = control.parent; parent != kFormName;) {
+        const Control &group = ControlNamed(parent);
+        rect.left += group.twips.left;
+        rect.top += group.twips.top;
+        parent = group.parent;
+    }
+    return rect;
+}
+
+} // namespace form

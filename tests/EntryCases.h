@@ -1,0 +1,118 @@
+#pragma once
+
+// Case tables of the dimension entry and the Convert button that the tests of
+// both windows play. Toolkit-free.
+//
+// A script: characters are typed; {Tab}, {BS}, {Del}, {Home}, {End}, {Left}
+// and {Right} press keys; {Paste:text} pastes text with Ctrl+V; {Convert}
+// clicks the button. Texts are written with '.' as the decimal and ',' as the
+// group separator; Localised() swaps them where the region has them the other
+// way round.
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace cases {
+
+inline std::u16string Localised(std::u16string_view text, char16_t decimal)
+{
+    std::u16string result(text);
+    if (decimal != u',')
+        return result;
+    for (char16_t &c : result) {
+        if (c == u'.')
+            c = u',';
+        else if (c == u',')
+            c = u'.';
+    }
+    return result;
+}
+
+// The script, then a click on Convert: the entry and the two results.
+struct Convert {
+    const char *name;
+    std::u16string_view script;
+    std::u16string_view entry;
+    std::u16string_view whole;
+    std::u16string_view divisions;
+};
+
+inline constexpr std::array<Convert, 12> kConvert = {{
+    {"empty entry becomes 0.000", u"{Tab}{Del}", u"0.000", u"0", u"."},
+    {"0.000 as at start", u"", u"0.000", u"0", u"."},
+    {"1.250", u"{Tab}1.250", u"1.250", u"20", u"."},
+    {"0.1", u"{Tab}0.1", u"0.1", u"1", u"37.5"},
+    {"1.3", u"{Tab}1.3", u"1.3", u"20", u"50."},
+    {"-0.1", u"{Tab}0.1{Home}-", u"-0.1", u"-2", u"25."},
+    {"999999", u"{Tab}999999", u"999999", u"15999984", u"."},
+    {"-99999", u"{Tab}99999{Home}-", u"-99999", u"-1599984", u"."},
+    {".99995 pasted", u"{Tab}{Paste:.99995}", u".99995", u"15", u"62.45"},
+    {"group separator", u"{Tab}1,250", u"1,250", u"20000", u"."},
+    {"trailing blank", u"{Tab}5 ", u"5 ", u"80", u"."},
+    {"plus sign", u"{Tab}5{Home}+", u"+5", u"80", u"."},
+}};
+
+// The script alone: what the filter leaves in the entry.
+struct Filter {
+    const char *name;
+    std::u16string_view script;
+    std::u16string_view entry;
+};
+
+inline constexpr std::array<Filter, 17> kFilter = {{
+    {"separator over the selection is taken back", u"{Tab}.", u""},
+    {"leading zero then 0.25", u"{Tab}.0.25", u"0.25"},
+    {"letter behind 1.25", u"{Tab}1.25a", u"1.25"},
+    {"minus into empty", u"{Tab}{Del}-", u""},
+    {"paste 12ab into empty", u"{Tab}{Del}{Paste:12ab}", u"12"},
+    {"paste eaten back to a number", u"{Tab}12{Home}{Paste:ab}", u"12"},
+    {"paste of blanks eaten away", u"{Tab}{Paste:   }", u""},
+    {"paste cut to six", u"{Tab}{Paste:1234567}", u"123456"},
+    {"typing stops at six", u"{Tab}1234567", u"123456"},
+    {"tab then digit replaces", u"{Tab}7", u"7"},
+    {"own backspace takes the sign too", u"{Tab}1{Home}-{End}{BS}", u""},
+    {"delete at the start keeps the separator", u"{Tab}1.{Home}{Del}", u"."},
+    {"second separator refused", u"{Tab}1.2.", u"1.2"},
+    {"blank inside refused", u"{Tab}5 5", u"5 "},
+    {"group separator after a digit kept", u"{Tab}1,2", u"1,2"},
+    {"letter in the middle refused", u"{Tab}12{Left}x", u"12"},
+    {"delete inside keeps a number", u"{Tab}1.25{Left}{Left}{Del}", u"1.5"},
+}};
+
+// A click on an entry that holds no number: the entry the script leaves and
+// a part of the description shown.
+struct Failure {
+    const char *name;
+    std::u16string_view script;
+    std::u16string_view entry;
+    std::u16string_view description;
+};
+
+inline constexpr std::array<Failure, 3> kFailure = {{
+    {"blanks", u"{Tab}5 {Home}{Del}", u" ", u"Blanks alone"},
+    {"separator alone", u"{Tab}1.{Home}{Del}", u".", u"is not a number"},
+    {"group separator first", u"{Tab}1,5{Home}{Del}", u",5", u"is not a number"},
+}};
+
+// The script, then Convert: which result needs a smaller font to fit its box.
+struct Fit {
+    const char *name;
+    std::u16string_view script;
+    bool wholeShrinks;
+    bool divisionsShrink;
+};
+
+inline constexpr std::array<Fit, 5> kFit = {{
+    {"1.3 keeps 24 points", u"{Tab}1.3", false, false},
+    {"999999", u"{Tab}999999", true, false},
+    {"-99999", u"{Tab}99999{Home}-", true, false},
+    {".99995", u"{Tab}{Paste:.99995}", false, true},
+    {"back to 1.3 after a long one", u"{Tab}999999{Convert}{Tab}1.3", false, false},
+}};
+
+// Entry texts, pasted, that must fit the entry whole.
+inline constexpr std::array<std::u16string_view, 4> kEntryFits = {
+    u"999999", u"-99999", u"0.000", u"1,2,3,"};
+
+} // namespace cases

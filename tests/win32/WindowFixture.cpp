@@ -1,0 +1,100 @@
+#include "tests/win32/WindowFixture.h"
+
+#include "tests/EntryCases.h"
+
+#include <commctrl.h>
+
+#include <cstring>
+#include <utility>
+
+std::u16string WindowTest::cases_local(std::u16string_view text)
+{
+    return cases::Localised(text, core::UserSeparators().decimal);
+}
+
+void WindowTest::setClipboard(std::u16string_view text)
+{
+    const std::wstring wide = win32::Wide(text);
+    const std::size_t bytes = (wide.size() + 1) * sizeof(wchar_t);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), wide.c_str(), bytes);
+    GlobalUnlock(memory);
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory);
+    CloseClipboard();
+}
+
+void WindowTest::step(std::u16string_view token)
+{
+    constexpr std::pair<std::u16string_view, UINT> keys[] = {
+        {u"Tab", VK_TAB},   {u"BS", VK_BACK},   {u"Del", VK_DELETE},  {u"Home", VK_HOME},
+        {u"End", VK_END},   {u"Left", VK_LEFT}, {u"Right", VK_RIGHT},
+    };
+    if (token.starts_with(u"Paste:")) {
+        setClipboard(token.substr(6));
+        // Ctrl stays down while the queued Backspaces run, as when a user
+        // holds it after Ctrl+V.
+        const HeldKeys control({VK_CONTROL, VK_LCONTROL});
+        PostMessageW(GetFocus(), WM_CHAR, 0x16, 1); // Ctrl+V
+        drain();
+        return;
+    }
+    if (token == u"Convert") {
+        clickConvert();
+        return;
+    }
+    for (const auto &[name, virtualKey] : keys) {
+        if (token == name) {
+            key(virtualKey);
+            return;
+        }
+    }
+    ASSERT_EQ(token.size(), 1u);
+    type(static_cast<wchar_t>(token.front()));
+}
+
+void WindowTest::play(std::u16string_view script)
+{
+    for (std::size_t i = 0; i < script.size(); ++i) {
+        if (script[i] == u'{') {
+            const std::size_t end = script.find(u'}', i);
+            step(script.substr(i + 1, end - i - 1));
+            i = end;
+        } else {
+            step(script.substr(i, 1));
+        }
+    }
+}
+
+std::u16string WindowTest::noticeText() const
+{
+    struct Search {
+        HWND form;
+        HWND tip;
+    } search = {form(), nullptr};
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND window, LPARAM found) -> BOOL {
+            auto *s = reinterpret_cast<Search *>(found);
+            std::array<wchar_t, 64> name = {};
+            GetClassNameW(window, name.data(), static_cast<int>(name.size()));
+            if (std::wstring_view(name.data()) == TOOLTIPS_CLASSW
+                && GetWindow(window, GW_OWNER) == s->form && IsWindowVisible(window)) {
+                s->tip = window;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&search));
+    if (search.tip == nullptr)
+        return {};
+    std::array<wchar_t, 512> text = {};
+    TTTOOLINFOW tool = {};
+    tool.cbSize = sizeof tool;
+    if (!SendMessageW(search.tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)))
+        return {};
+    tool.lpszText = text.data();
+    SendMessageW(search.tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    return std::u16string(text.data(), text.data() + std::wstring_view(text.data()).size());
+}

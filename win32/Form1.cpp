@@ -1,0 +1,570 @@
+#include "win32/Form1.h"
+
+#include "core/TurnConversion.h"
+#include "form/Advice.h"
+#include "form/FitFont.h"
+#include "form/Placement.h"
+#include "win32/Dpi.h"
+#include "win32/Keystrokes.h"
+#include "win32/Text.h"
+
+#include <commctrl.h>
+
+#include <array>
+
+using win32::FromTwips;
+using win32::WindowText;
+
+namespace {
+
+constexpr wchar_t kClassName[] = L"Brantile.Form1";
+// No WS_CLIPCHILDREN: group boxes leave their inside to the window to paint.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kExStyle = 0;
+constexpr UINT_PTR kClockTimer = 1;
+constexpr UINT kQueuedBackspace = WM_APP + 1;
+constexpr UINT kShown = WM_APP + 2; // the window is up: what start-up need not wait for
+constexpr UINT_PTR kSubclass = 1;
+#ifndef WM_DPICHANGED
+constexpr UINT WM_DPICHANGED = 0x02E0;
+#endif
+
+const form::Control &layoutOf(std::string_view name)
+{
+    return form::ControlNamed(name);
+}
+
+const form::Control *layoutOf(HWND control)
+{
+    const int id = GetDlgCtrlID(control);
+    for (const form::Control &entry : form::kControls) {
+        if (entry.kind != form::Kind::Timer && form::ControlId(entry) == id)
+            return &entry;
+    }
+    return nullptr;
+}
+
+struct WindowClass {
+    const wchar_t *name;
+    DWORD style;
+    DWORD exStyle;
+};
+
+WindowClass classOf(const form::Control &control)
+{
+    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP;
+    switch (control.kind) {
+    case form::Kind::GroupBox:
+        return {WC_BUTTONW, kChild | BS_GROUPBOX, 0};
+    case form::Kind::TextBox:
+        return {WC_EDITW, kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
+    case form::Kind::PushButton:
+        return {WC_BUTTONW, kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
+    default:
+        break;
+    }
+    DWORD style = kChild | SS_NOPREFIX;
+    switch (control.alignment) {
+    case form::Alignment::Left:
+        style |= SS_LEFT | SS_CENTERIMAGE;
+        break;
+    case form::Alignment::TopCentre:
+        style |= SS_CENTER;
+        break;
+    default:
+        style |= SS_CENTER | SS_CENTERIMAGE;
+        break;
+    }
+    if (control.border == form::Border::Single)
+        style |= WS_BORDER;
+    return {WC_STATICW, style, 0};
+}
+
+void registerClass(HINSTANCE instance, WNDPROC procedure)
+{
+    WNDCLASSEXW windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    windowClass.hIcon = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXICON),
+        GetSystemMetrics(SM_CYICON), LR_DEFAULTCOLOR | LR_SHARED));
+    windowClass.hIconSm = static_cast<HICON>(LoadImageW(
+        instance, MAKEINTRESOURCEW(1), IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+        GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
+    windowClass.lpszClassName = kClassName;
+    RegisterClassExW(&windowClass); // fails harmlessly when already registered
+}
+
+std::wstring localTime()
+{
+    std::array<wchar_t, 128> text = {};
+    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, text.data(),
+                    static_cast<int>(text.size()));
+    return text.data();
+}
+
+std::wstring localDate()
+{
+    std::array<wchar_t, 128> text = {};
+    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text.data(),
+                    static_cast<int>(text.size()), nullptr);
+    return text.data();
+}
+
+int clientWidth(HWND control)
+{
+    RECT client = {};
+    GetClientRect(control, &client);
+    return client.right - client.left;
+}
+
+} // namespace
+
+Form1::Form1(HINSTANCE instance)
+{
+    registerClass(instance, &Form1::WindowProc);
+    CreateWindowExW(kExStyle, kClassName, win32::Wide(form::kTitle).c_str(), kStyle,
+                    CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr,
+                    instance, this);
+}
+
+Form1::~Form1()
+{
+    if (m_hwnd != nullptr)
+        DestroyWindow(m_hwnd);
+}
+
+void Form1::dispatch(MSG &message)
+{
+    if (IsDialogMessageW(m_hwnd, &message))
+        return;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+}
+
+LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam,
+                                   LPARAM lParam) noexcept
+{
+    if (message == WM_NCCREATE) {
+        auto *form = static_cast<Form1 *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
+        form->m_hwnd = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto *form = reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (form == nullptr)
+        return DefWindowProcW(window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+        form->m_hwnd = nullptr;
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    return form->handleMessage(message, wParam, lParam);
+}
+
+LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        onCreate();
+        return 0;
+    case WM_DESTROY:
+        onDestroy();
+        return 0;
+    case WM_COMMAND:
+        onCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN:
+        return onColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+    case WM_PRINTCLIENT:
+        onErase(reinterpret_cast<HDC>(wParam));
+        return 1;
+    case WM_ACTIVATE:
+        onActivate(LOWORD(wParam) != WA_INACTIVE);
+        return 0;
+    case WM_SETFOCUS:
+        restoreFocus();
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT *>(lParam));
+        return 0;
+    case WM_SETTINGCHANGE:
+    case WM_SYSCOLORCHANGE:
+    case WM_THEMECHANGED:
+        onSettingChange();
+        break;
+    case WM_TIMER:
+        onTimer(wParam);
+        return 0;
+    case kQueuedBackspace:
+        onQueuedBackspace();
+        return 0;
+    case kShown:
+        onShown();
+        return 0;
+    default:
+        break;
+    }
+    return DefWindowProcW(m_hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Form1::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                    UINT_PTR /*id*/, DWORD_PTR form) noexcept
+{
+    return reinterpret_cast<Form1 *>(form)->handleControlMessage(control, message, wParam, lParam);
+}
+
+// The two controls that take the focus: the window remembers which had it
+// last, and the entry keeps the whole selection through the click that gave
+// it the focus, and takes Enter and Escape without a beep.
+LRESULT Form1::handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_SETFOCUS:
+        m_focus = control;
+        break;
+    case WM_KILLFOCUS:
+        m_clickGaveFocus = false;
+        break;
+    case WM_LBUTTONDOWN:
+        if (control == txtinch)
+            m_clickGaveFocus = GetFocus() != txtinch;
+        break;
+    case WM_LBUTTONUP:
+        if (control == txtinch) {
+            const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
+            onEntryButtonUp();
+            return result;
+        }
+        break;
+    case WM_CHAR:
+        if (control == txtinch && (wParam == L'\r' || wParam == L'\n' || wParam == VK_ESCAPE))
+            return 0;
+        break;
+    case WM_NCDESTROY:
+        RemoveWindowSubclass(control, &Form1::ControlProc, kSubclass);
+        break;
+    default:
+        break;
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+void Form1::onCreate()
+{
+    m_dpi = win32::WindowDpi(m_hwnd);
+    createControls();
+    m_notice.create(m_hwnd);
+    centre();
+    m_focus = cmdCalculate;
+    PostMessageW(m_hwnd, kShown, 0, 0);
+}
+
+void Form1::createControls()
+{
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    for (const form::Control &control : form::kControls) {
+        if (control.kind == form::Kind::Timer) {
+            tmrclock = SetTimer(m_hwnd, kClockTimer, form::kClockInterval, nullptr);
+            continue;
+        }
+        const WindowClass windowClass = classOf(control);
+        const RECT place = placeOf(control);
+        HWND window = CreateWindowExW(
+            windowClass.exStyle, windowClass.name, win32::Wide(control.text).c_str(),
+            windowClass.style, place.left, place.top, place.right - place.left,
+            place.bottom - place.top, m_hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(control))), instance,
+            nullptr);
+        SendMessageW(window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
+                     FALSE);
+        member(control) = window;
+    }
+    // A group box lies below what it holds, which paints over it.
+    for (HWND group : {Frame1, Frame2, Frame3})
+        SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageW(txtinch, EM_SETLIMITTEXT, form::kEntryMaxLength, 0);
+    setEntryMargins();
+    fitEntry();
+    for (HWND focusable : {txtinch, cmdCalculate})
+        SetWindowSubclass(focusable, &Form1::ControlProc, kSubclass,
+                          reinterpret_cast<DWORD_PTR>(this));
+}
+
+// A control's place in the client area at the window's dpi: its edges at
+// twips x dpi / 1440, rounded, so that neighbours still meet.
+RECT Form1::placeOf(const form::Control &control) const
+{
+    const form::Rect place = form::InForm(control);
+    return {FromTwips(place.left, m_dpi), FromTwips(place.top, m_dpi),
+            FromTwips(place.left + place.width, m_dpi), FromTwips(place.top + place.height, m_dpi)};
+}
+
+void Form1::onShown()
+{
+    m_annotations.start();
+    m_annotations.setName(txtinch, L"Dimension in inches");
+    m_annotations.setDescription(lblwhole, L"Whole turns");
+    m_annotations.setDescription(lbldecimal, L"Divisions");
+    m_annotations.setDescription(lbltime, L"Time");
+    m_annotations.setDescription(lbldate, L"Date");
+}
+
+HWND &Form1::member(const form::Control &control)
+{
+    HWND Form1::*const members[] = {&Form1::Frame3, &Form1::lbltime,    &Form1::lbldate,
+                                    &Form1::Frame2, &Form1::Divisions,  &Form1::turns,
+                                    &Form1::lbldecimal, &Form1::lblwhole, &Form1::Frame1,
+                                    &Form1::txtinch, &Form1::Label4,    &Form1::Label2,
+                                    &Form1::Label1, &Form1::Label3,     &Form1::cmdCalculate};
+    constexpr std::string_view names[] = {"Frame3", "lbltime", "lbldate", "Frame2", "Divisions",
+                                          "turns", "lbldecimal", "lblwhole", "Frame1",
+                                          "txtinch", "Label4", "Label2", "Label1", "Label3",
+                                          "cmdCalculate"};
+    std::size_t i = 0;
+    while (names[i] != control.name)
+        ++i;
+    return this->*members[i];
+}
+
+// Places every control again and gives it its font at the window's new dpi;
+// the results and the entry get the largest size at which their text fits.
+void Form1::layout()
+{
+    for (const form::Control &control : form::kControls) {
+        if (control.kind == form::Kind::Timer)
+            continue;
+        const RECT place = placeOf(control);
+        HWND window = member(control);
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
+                     place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(window, WM_SETFONT,
+                     reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
+                     FALSE);
+    }
+    setEntryMargins();
+    for (HWND box : {lblwhole, lbldecimal})
+        fitFont(box, *layoutOf(box), clientWidth(box));
+    fitEntry();
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form1::centre()
+{
+    const SIZE size = win32::WindowSizeFor(
+        {FromTwips(form::kClientWidth, m_dpi), FromTwips(form::kClientHeight, m_dpi)}, kStyle,
+        kExStyle, m_dpi);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoW(MonitorFromWindow(m_hwnd, MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT &work = monitor.rcWork;
+    const form::ScreenRect frame = form::CentredFrame(
+        size.cx, size.cy, {work.left, work.top, work.right - work.left, work.bottom - work.top});
+    SetWindowPos(m_hwnd, nullptr, frame.left, frame.top, frame.width, frame.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::onDestroy()
+{
+    KillTimer(m_hwnd, tmrclock);
+    m_notice.dismiss();
+    m_annotations.clear({txtinch, lblwhole, lbldecimal, lbltime, lbldate});
+    PostQuitMessage(0);
+}
+
+void Form1::onCommand(int id, int code)
+{
+    const int button = form::ControlId(layoutOf("cmdCalculate"));
+    const int entry = form::ControlId(layoutOf("txtinch"));
+    if ((id == button && code == BN_CLICKED) || (id == IDOK && GetFocus() == cmdCalculate)) {
+        m_notice.dismiss();
+        run(&Form1::cmdCalculate_Click);
+    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr) {
+        m_notice.dismiss();
+        run(&Form1::txtinch_Change);
+        fitEntry();
+    } else if (id == entry && code == EN_SETFOCUS && !m_restoringFocus) {
+        run(&Form1::txtinch_GotFocus);
+    }
+}
+
+LRESULT Form1::onColour(HDC dc, HWND control)
+{
+    const form::Control *layout = layoutOf(control);
+    if (layout == nullptr)
+        return reinterpret_cast<LRESULT>(m_look.brush(form::kFormBackground));
+    const form::Colour background =
+        layout->kind == form::Kind::PushButton ? form::kFormBackground : layout->background;
+    SetTextColor(dc, m_look.text(*layout));
+    SetBkColor(dc, m_look.background(background));
+    return reinterpret_cast<LRESULT>(m_look.brush(background));
+}
+
+void Form1::onErase(HDC dc)
+{
+    RECT client = {};
+    GetClientRect(m_hwnd, &client);
+    FillRect(dc, &client, m_look.brush(form::kFormBackground));
+}
+
+void Form1::onActivate(bool active)
+{
+    if (!active) {
+        if (const HWND focus = GetFocus(); focus != nullptr && IsChild(m_hwnd, focus))
+            m_focus = focus;
+        return;
+    }
+    restoreFocus();
+}
+
+// The focus that comes back with the window is no new focus: the entry keeps
+// its selection and caret.
+void Form1::restoreFocus()
+{
+    if (m_focus == nullptr || IsIconic(m_hwnd))
+        return;
+    m_restoringFocus = true;
+    SetFocus(m_focus);
+    m_restoringFocus = false;
+}
+
+void Form1::onDpiChanged(UINT dpi, const RECT &suggested)
+{
+    m_dpi = dpi;
+    layout();
+    m_look.keepFontsFor(dpi);
+    SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::onSettingChange()
+{
+    m_look.refresh();
+    RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+}
+
+void Form1::onTimer(UINT_PTR timer)
+{
+    if (timer == kClockTimer)
+        run(&Form1::tmrclock_Timer);
+    else if (timer == win32::Notice::kTimer)
+        m_notice.dismiss();
+}
+
+// The Backspace that txtinch_Change queued goes to the control that has the
+// focus now, or, while the window is not active, to the one that had it.
+void Form1::onQueuedBackspace()
+{
+    HWND target = GetFocus();
+    if (target == nullptr)
+        target = m_focus;
+    if (target != nullptr)
+        win32::SendPlainBackspace(target);
+}
+
+// A click that gave the entry the focus keeps the selection made then, unless
+// it dragged a selection of its own.
+void Form1::onEntryButtonUp()
+{
+    if (!m_clickGaveFocus)
+        return;
+    m_clickGaveFocus = false;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(txtinch, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    if (start == end)
+        SendMessageW(txtinch, EM_SETSEL, 0, -1);
+}
+
+// Runs a handler. A ConversionError that leaves it ends it and is shown to
+// the user here, so that no exception unwinds through the window procedure.
+void Form1::run(void (Form1::*handler)())
+{
+    try {
+        (this->*handler)();
+    } catch (const core::ConversionError &error) {
+        showFailure(error);
+    }
+}
+
+void Form1::cmdCalculate_Click()
+{
+    if (WindowText(txtinch).empty())
+        win32::SetText(txtinch, form::kDefaultEntryText);
+    const core::Separators separators = core::UserSeparators();
+    const double inches = core::ParseDimension(WindowText(txtinch), separators);
+    const core::TurnReading reading = core::ConvertToTurns(inches);
+    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators));
+    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators));
+}
+
+void Form1::txtinch_Change()
+{
+    if (!core::IsNumericText(WindowText(txtinch)))
+        PostMessageW(m_hwnd, kQueuedBackspace, 0, 0);
+}
+
+void Form1::txtinch_GotFocus()
+{
+    SendMessageW(txtinch, EM_SETSEL, 0, GetWindowTextLengthW(txtinch));
+}
+
+void Form1::tmrclock_Timer()
+{
+    SetWindowTextW(lbltime, localTime().c_str());
+    SetWindowTextW(lbldate, localDate().c_str());
+}
+
+void Form1::showResult(HWND box, const std::u16string &text)
+{
+    win32::SetText(box, text);
+    fitFont(box, *layoutOf(box), clientWidth(box));
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Form1::fitEntry()
+{
+    RECT text = {};
+    SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
+    constexpr int kCaret = 1;
+    fitFont(txtinch, layoutOf("txtinch"), text.right - text.left - kCaret);
+}
+
+// Gives the control the largest font, up to the layout's size, at which its
+// text is at most room pixels wide.
+void Form1::fitFont(HWND control, const form::Control &layout, int room)
+{
+    const std::wstring text = win32::Wide(WindowText(control));
+    const auto width = [&](double pointSize) {
+        return static_cast<double>(
+            m_look.textWidth(m_look.font(pointSize, layout.bold, m_dpi), text));
+    };
+    const HFONT font =
+        m_look.font(form::FittingPointSize(width, room, layout.pointSize), layout.bold, m_dpi);
+    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == font)
+        return;
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    if (control == txtinch)
+        setEntryMargins();
+}
+
+// The entry keeps two pixels (at 96 dpi) on each side of its text, whatever
+// its font.
+void Form1::setEntryMargins()
+{
+    const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
+    SendMessageW(txtinch, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
+                 MAKELPARAM(margin, margin));
+}
+
+void Form1::showFailure(const core::ConversionError &error)
+{
+    const std::u16string text = error.description() + u"\n"
+        + form::FailureAdvice(core::UserSeparators().decimal);
+    m_notice.show(txtinch, win32::Wide(text));
+}
