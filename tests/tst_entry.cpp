@@ -22,17 +22,9 @@ QString text(std::u16string_view text)
 
 // Texts in the tables are written with '.' as the decimal and ',' as the group
 // separator; in a region that has them the other way round they are swapped.
-QString local(QString text)
+QString local(const QString &text)
 {
-    if (core::UserSeparators().decimal != u',')
-        return text;
-    for (QChar &c : text) {
-        if (c == u'.')
-            c = u',';
-        else if (c == u',')
-            c = u'.';
-    }
-    return text;
+    return ui::FromCore(cases::Localised(ui::CoreText(text), core::UserSeparators().decimal));
 }
 
 } // namespace

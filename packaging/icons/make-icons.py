@@ -196,17 +196,7 @@ def write_png(path, size, colours, ticks):
     for row in pixels:
         raw.append(0)
         for shares in row:
-            r = g = b = a = 0.0
-            for c, share in shares.items():
-                if c is None:
-                    continue
-                r += int(c[1:3], 16) * share
-                g += int(c[3:5], 16) * share
-                b += int(c[5:7], 16) * share
-                a += share
-            if a > 0:
-                r, g, b = r / a, g / a, b / a
-            raw += bytes((round(r), round(g), round(b), round(a * 255)))
+            raw += bytes(rgba(shares))
 
     def chunk(kind, data):
         body = kind + data
