@@ -191,22 +191,8 @@ def write_ico(path):
 
 
 def write_png(path, size, colours, ticks):
-    pixels = raster(size, colours, ticks, 4 if size <= 64 else 2)
-    raw = bytearray()
-    for row in pixels:
-        raw.append(0)
-        for shares in row:
-            raw += bytes(rgba(shares))
-
-    def chunk(kind, data):
-        body = kind + data
-        return struct.pack(">I", len(data)) + body + struct.pack(">I", zlib.crc32(body))
-
     with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n")
-        f.write(chunk(b"IHDR", struct.pack(">IIBBBBB", size, size, 8, 6, 0, 0, 0)))
-        f.write(chunk(b"IDAT", zlib.compress(bytes(raw), 9)))
-        f.write(chunk(b"IEND", b""))
+        f.write(png_bytes(size, colours, ticks))
 
 
 def write_svg(path, colours, ticks):
