@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <utility>
 
 using win32::FromTwips;
 using win32::WindowText;
@@ -227,11 +228,14 @@ LRESULT Form1::handleControlMessage(HWND control, UINT message, WPARAM wParam, L
         m_focus = control;
         break;
     case WM_KILLFOCUS:
-        m_clickGaveFocus = false;
+        if (control == txtinch)
+            m_clickGaveFocus = false;
         break;
     case WM_LBUTTONDOWN:
-        if (control == txtinch)
-            m_clickGaveFocus = GetFocus() != txtinch;
+        if (control == txtinch) {
+            onEntryButtonDown(wParam, lParam);
+            return 0;
+        }
         break;
     case WM_LBUTTONUP:
         if (control == txtinch) {
@@ -288,6 +292,7 @@ void Form1::createControls()
     for (HWND group : {Frame1, Frame2, Frame3})
         SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(txtinch, EM_SETLIMITTEXT, form::kEntryMaxLength, 0);
+    m_entryText = WindowText(txtinch);
     setEntryMargins();
     fitEntry();
     for (HWND focusable : {txtinch, cmdCalculate})
@@ -383,7 +388,7 @@ void Form1::onCommand(int id, int code)
     if ((id == button && code == BN_CLICKED) || (id == IDOK && GetFocus() == cmdCalculate)) {
         m_notice.dismiss();
         run(&Form1::cmdCalculate_Click);
-    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr) {
+    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr && entryTextChanged()) {
         m_notice.dismiss();
         run(&Form1::txtinch_Change);
         fitEntry();
@@ -466,6 +471,29 @@ void Form1::onQueuedBackspace()
         win32::SendPlainBackspace(target);
 }
 
+// A press that gives the entry the focus gives it first, as a press into an
+// entry that has the focus selects from the press: a drag then selects from
+// where it began, not from the start of the selection the focus made.
+void Form1::onEntryButtonDown(WPARAM keys, LPARAM point)
+{
+    m_clickGaveFocus = GetFocus() != txtinch;
+    if (m_clickGaveFocus)
+        SetFocus(txtinch);
+    DefSubclassProc(txtinch, WM_LBUTTONDOWN, keys, point);
+}
+
+// An edit control can notify a change that leaves its text as it was (Wine's
+// notifies twice for one undo, and once for Select All): that is no change of
+// the text, and runs no handler.
+bool Form1::entryTextChanged()
+{
+    std::u16string text = WindowText(txtinch);
+    if (text == m_entryText)
+        return false;
+    m_entryText = std::move(text);
+    return true;
+}
+
 // A click that gave the entry the focus keeps the selection made then, unless
 // it dragged a selection of its own.
 void Form1::onEntryButtonUp()
@@ -533,6 +561,27 @@ void Form1::fitEntry()
     SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     constexpr int kCaret = 1;
     fitFont(txtinch, layoutOf("txtinch"), text.right - text.left - kCaret);
+    showWholeEntry();
+}
+
+// An edit control that scrolled to keep the caret in view keeps the scroll
+// when a smaller font makes its text fit, until the caret next moves: the
+// caret goes to the start, which scrolls the control home, and back.
+void Form1::showWholeEntry()
+{
+    RECT area = {};
+    SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const LRESULT first = SendMessageW(txtinch, EM_POSFROMCHAR, 0, 0);
+    if (first == -1 || static_cast<short>(LOWORD(first)) >= area.left)
+        return;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(txtinch, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    SendMessageW(txtinch, EM_SETSEL, 0, 0);
+    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
+    SendMessageW(txtinch, EM_SETSEL, start, static_cast<LPARAM>(end));
+    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
 }
 
 // Gives the control the largest font, up to the layout's size, at which its

@@ -54,7 +54,9 @@ private:
     void onTimer(UINT_PTR timer);
     void onQueuedBackspace();
     void onShown();
+    void onEntryButtonDown(WPARAM keys, LPARAM point);
     void onEntryButtonUp();
+    bool entryTextChanged();
 
     void createControls();
     RECT placeOf(const form::Control &control) const;
@@ -66,6 +68,7 @@ private:
     void fitFont(HWND control, const form::Control &layout, int room);
     void fitEntry();
     void setEntryMargins();
+    void showWholeEntry();
     void showFailure(const core::ConversionError &error);
     HWND &member(const form::Control &control);
 
@@ -91,6 +94,7 @@ private:
     HWND m_focus = nullptr;        // the control that last had the focus
     bool m_restoringFocus = false; // the focus comes back with the window
     bool m_clickGaveFocus = false; // the entry's focus came with this click
+    std::u16string m_entryText;    // the entry's text at its last change notification
     win32::Look m_look;
     win32::Notice m_notice;
     win32::Annotations m_annotations;
