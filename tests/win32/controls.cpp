@@ -2,9 +2,9 @@
 // finds it by its title and prints, one a line, "ID text" for each control
 // that takes part in a conversion, then "focus ID". Other commands:
 //   convert      the screen point in the middle of Convert;
-//   entry        "selection START END", then "shown FIRST END LEFT RIGHT": the
-//                x of the entry's first character and of the end of its text
-//                (EM_POSFROMCHAR), and the edges of its text area (EM_GETRECT);
+//   entry        "selection START END", then "shown FIRST CARET LEFT RIGHT":
+//                the x of the entry's first character (EM_POSFROMCHAR) and of
+//                its caret, and the edges of its text area (EM_GETRECT);
 //   point INDEX  the screen point at the left of the entry's character INDEX,
 //                or right of its text for INDEX -1;
 //   paste TEXT   puts TEXT on the clipboard.
@@ -60,9 +60,11 @@ int main(int argc, char **argv)
                      reinterpret_cast<LPARAM>(&end));
         RECT area = {};
         SendMessageW(entry, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-        const auto length = static_cast<WPARAM>(GetWindowTextLengthW(entry));
-        std::printf("selection %lu %lu\nshown %d %d %ld %ld\n", start, end, xOf(entry, 0),
-                    xOf(entry, length), area.left, area.right);
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread);
+        std::printf("selection %lu %lu\nshown %d %ld %ld %ld\n", start, end, xOf(entry, 0),
+                    thread.hwndCaret == entry ? thread.rcCaret.left : -1, area.left, area.right);
         return 0;
     }
     if (command == "point" && argc == 3) {
