@@ -24,7 +24,7 @@ HFONT createFont(const wchar_t *face, int height, bool bold)
     LOGFONTW font = {};
     font.lfHeight = -height;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;

@@ -145,6 +145,26 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
     EXPECT_EQ(SendMessageW(item("txtinch"), EM_GETLIMITTEXT, 0, 0), 6);
 }
 
+// Every font is the face it asks for, whatever the code page of the region.
+TEST_F(WindowTest, FontsAreTheirFaces)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    for (const form::Control &control : form::kControls) {
+        if (control.kind == form::Kind::Timer)
+            continue;
+        SCOPED_TRACE(std::string(control.name));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(item(control.name), WM_GETFONT, 0, 0));
+        LOGFONTW asked = {};
+        GetObjectW(font, sizeof asked, &asked);
+        const HGDIOBJ old = SelectObject(dc, font);
+        std::array<wchar_t, LF_FACESIZE> face = {};
+        GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
+        SelectObject(dc, old);
+        EXPECT_EQ(std::wstring(face.data()), std::wstring(asked.lfFaceName));
+    }
+    DeleteDC(dc);
+}
+
 TEST_F(WindowTest, FixedWindowCentredOnTheWorkArea)
 {
     EXPECT_EQ(win32::WindowText(form()), u"Brantile");
