@@ -104,7 +104,7 @@ dist-files:
 	rm -rf dist build/windows/brantile-$(VERSION)-setup.exe build/windows/brantile-$(VERSION)-win64.zip
 	mkdir dist
 	cmake --build build/windows --target brantile_windows_files
-	cd build/default && cpack -B "$(CURDIR)/dist/package" >/dev/null
+	cd build/default && umask 022 && cpack -B "$(CURDIR)/dist/package" >/dev/null
 	cp dist/package/brantile_$(VERSION)_amd64.deb build/windows/brantile-$(VERSION)-setup.exe \
 	    build/windows/brantile-$(VERSION)-win64.zip dist/
 	rm -rf dist/package
