@@ -164,6 +164,8 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     new ui::WindowPlacement(this);
 }
 
+// Each control's member, by identity: one entry for each row of the layout
+// table, in its order, or the program does not compile.
 Form1::Member Form1::member(form::Id id)
 {
     using form::Id;

@@ -309,6 +309,8 @@ void Form1::onShown()
     }
 }
 
+// Each control's member, by identity: one entry for each row of the layout
+// table, in its order, or the program does not compile.
 Form1::Member Form1::member(form::Id id)
 {
     using form::Id;

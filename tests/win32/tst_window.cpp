@@ -541,8 +541,9 @@ TEST_F(WindowTest, DpiChangeLaysTheWindowOutAgain)
         EXPECT_EQ(place.top, row.at144.top);
         EXPECT_EQ(place.right - place.left, row.at144.width);
         EXPECT_EQ(place.bottom - place.top, row.at144.height);
-        if (row.name != "lblwhole" && row.name != "txtinch") // fitted to their text
+        if (row.name != "lblwhole" && row.name != "txtinch") { // fitted to their text
             EXPECT_EQ(fontHeight(item(row.name)), row.font144);
+        }
     }
     const HWND whole = item("lblwhole");
     EXPECT_LE(currentWidth(whole), clientWidth(whole));
