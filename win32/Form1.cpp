@@ -2,7 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "form/Advice.h"
-#include "form/FitFont.h"
+#include "form/FittingSize.h"
 #include "form/Placement.h"
 #include "win32/Dpi.h"
 #include "win32/Keystrokes.h"
@@ -29,11 +29,6 @@ constexpr UINT_PTR kSubclass = 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
-
-const form::Control &layoutOf(std::string_view name)
-{
-    return form::ControlNamed(name);
-}
 
 const form::Control *layoutOf(HWND control)
 {
@@ -286,7 +281,7 @@ void Form1::createControls()
         SendMessageW(window, WM_SETFONT,
                      reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
                      FALSE);
-        member(control) = window;
+        windowOf(control.id) = window;
     }
     // A group box lies below what it holds, which paints over it.
     for (HWND group : {Frame1, Frame2, Frame3})
@@ -304,36 +299,49 @@ void Form1::createControls()
 // twips x dpi / 1440, rounded, so that neighbours still meet.
 RECT Form1::placeOf(const form::Control &control) const
 {
-    const form::Rect place = form::InForm(control);
-    return {FromTwips(place.left, m_dpi), FromTwips(place.top, m_dpi),
-            FromTwips(place.left + place.width, m_dpi), FromTwips(place.top + place.height, m_dpi)};
+    return FromTwips(form::InForm(control), m_dpi);
 }
 
 void Form1::onShown()
 {
     m_annotations.start();
-    m_annotations.setName(txtinch, L"Dimension in inches");
-    m_annotations.setDescription(lblwhole, L"Whole turns");
-    m_annotations.setDescription(lbldecimal, L"Divisions");
-    m_annotations.setDescription(lbltime, L"Time");
-    m_annotations.setDescription(lbldate, L"Date");
+    for (const form::Accessible &entry : form::kAccessible) {
+        if (!entry.name.empty())
+            m_annotations.setName(windowOf(entry.id), win32::Wide(entry.name).c_str());
+        if (!entry.description.empty())
+            m_annotations.setDescription(windowOf(entry.id),
+                                         win32::Wide(entry.description).c_str());
+    }
 }
 
-HWND &Form1::member(const form::Control &control)
+// Each control's member, by identity: one entry for each row of the layout
+// table, in its order, or the program does not compile.
+Form1::Member Form1::member(form::Id id)
 {
-    HWND Form1::*const members[] = {&Form1::Frame3, &Form1::lbltime,    &Form1::lbldate,
-                                    &Form1::Frame2, &Form1::Divisions,  &Form1::turns,
-                                    &Form1::lbldecimal, &Form1::lblwhole, &Form1::Frame1,
-                                    &Form1::txtinch, &Form1::Label4,    &Form1::Label2,
-                                    &Form1::Label1, &Form1::Label3,     &Form1::cmdCalculate};
-    constexpr std::string_view names[] = {"Frame3", "lbltime", "lbldate", "Frame2", "Divisions",
-                                          "turns", "lbldecimal", "lblwhole", "Frame1",
-                                          "txtinch", "Label4", "Label2", "Label1", "Label3",
-                                          "cmdCalculate"};
-    std::size_t i = 0;
-    while (names[i] != control.name)
-        ++i;
-    return this->*members[i];
+    using form::Id;
+    static constexpr struct {
+        Id id;
+        Member member;
+    } members[] = {
+        {Id::Frame3, &Form1::Frame3},         {Id::lbltime, &Form1::lbltime},
+        {Id::lbldate, &Form1::lbldate},       {Id::tmrclock, &Form1::tmrclock},
+        {Id::Frame2, &Form1::Frame2},         {Id::Divisions, &Form1::Divisions},
+        {Id::turns, &Form1::turns},           {Id::lbldecimal, &Form1::lbldecimal},
+        {Id::lblwhole, &Form1::lblwhole},     {Id::Frame1, &Form1::Frame1},
+        {Id::txtinch, &Form1::txtinch},       {Id::Label4, &Form1::Label4},
+        {Id::Label2, &Form1::Label2},         {Id::Label1, &Form1::Label1},
+        {Id::Label3, &Form1::Label3},         {Id::cmdCalculate, &Form1::cmdCalculate},
+    };
+    static_assert(std::size(members) == form::kControlCount,
+                  "every control of the layout table needs a member");
+    static_assert(form::MapsEveryControl(members), "the members are not in table order");
+    return members[form::Index(id)].member;
+}
+
+// The window of a control; the timer has none.
+HWND &Form1::windowOf(form::Id id)
+{
+    return this->*std::get<HWND Form1::*>(member(id));
 }
 
 // Places every control again and gives it its font at the window's new dpi;
@@ -344,7 +352,7 @@ void Form1::layout()
         if (control.kind == form::Kind::Timer)
             continue;
         const RECT place = placeOf(control);
-        HWND window = member(control);
+        HWND window = windowOf(control.id);
         SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(window, WM_SETFONT,
@@ -377,14 +385,15 @@ void Form1::onDestroy()
 {
     KillTimer(m_hwnd, tmrclock);
     m_notice.dismiss();
-    m_annotations.clear({txtinch, lblwhole, lbldecimal, lbltime, lbldate});
+    for (const form::Accessible &entry : form::kAccessible)
+        m_annotations.clear(windowOf(entry.id));
     PostQuitMessage(0);
 }
 
 void Form1::onCommand(int id, int code)
 {
-    const int button = form::ControlId(layoutOf("cmdCalculate"));
-    const int entry = form::ControlId(layoutOf("txtinch"));
+    const int button = form::ControlId(form::kControls[form::Id::cmdCalculate]);
+    const int entry = form::ControlId(form::kControls[form::Id::txtinch]);
     if ((id == button && code == BN_CLICKED) || (id == IDOK && GetFocus() == cmdCalculate)) {
         m_notice.dismiss();
         run(&Form1::cmdCalculate_Click);
@@ -560,7 +569,7 @@ void Form1::fitEntry()
     RECT text = {};
     SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     constexpr int kCaret = 1;
-    fitFont(txtinch, layoutOf("txtinch"), text.right - text.left - kCaret);
+    fitFont(txtinch, form::kControls[form::Id::txtinch], text.right - text.left - kCaret);
     showWholeEntry();
 }
 

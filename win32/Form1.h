@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <variant>
 
 namespace core {
 class ConversionError;
@@ -70,7 +71,11 @@ private:
     void setEntryMargins();
     void showWholeEntry();
     void showFailure(const core::ConversionError &error);
-    HWND &member(const form::Control &control);
+    // The member that holds a control of the layout table: a window, or the
+    // timer's ID.
+    using Member = std::variant<HWND Form1::*, UINT_PTR Form1::*>;
+    static Member member(form::Id id);
+    HWND &windowOf(form::Id id);
 
     HWND m_hwnd = nullptr;
     HWND Frame3 = nullptr;

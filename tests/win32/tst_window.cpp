@@ -2,6 +2,7 @@
 // through its controls.
 #include "core/TurnConversion.h"
 #include "tests/EntryCases.h"
+#include "tests/Places.h"
 #include "tests/win32/WindowFixture.h"
 
 #include <commctrl.h>
@@ -114,10 +115,10 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
     GetClientRect(form(), &client);
     EXPECT_EQ(client.right, 245);
     EXPECT_EQ(client.bottom, 433);
-    for (const form::Control &control : form::kControls) {
-        if (control.kind == form::Kind::Timer)
-            continue;
-        SCOPED_TRACE(std::string(control.name));
+    ASSERT_EQ(std::size(cases::kPlaces), form::kControlCount - 1); // all but the timer
+    for (const cases::Place &row : cases::kPlaces) {
+        SCOPED_TRACE(std::string(row.name));
+        const form::Control &control = form::ControlNamed(row.name);
         const HWND window = item(control.name);
         ASSERT_NE(window, nullptr);
         std::array<wchar_t, 32> className = {};
@@ -130,12 +131,11 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
         RECT place = {};
         GetWindowRect(window, &place);
         MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
-        const form::Rect twips = form::InForm(control);
-        EXPECT_EQ(place.left, twips.left / 15);
-        EXPECT_EQ(place.top, twips.top / 15);
-        EXPECT_EQ(place.right - place.left, twips.width / 15);
-        EXPECT_EQ(place.bottom - place.top, twips.height / 15);
-        EXPECT_EQ(fontHeight(window), static_cast<int>(std::lround(control.pointSize * 96 / 72)));
+        EXPECT_EQ(place.left, row.at96.left);
+        EXPECT_EQ(place.top, row.at96.top);
+        EXPECT_EQ(place.right - place.left, row.at96.width);
+        EXPECT_EQ(place.bottom - place.top, row.at96.height);
+        EXPECT_EQ(fontHeight(window), row.font96);
         const bool focusable = control.kind == form::Kind::TextBox
             || control.kind == form::Kind::PushButton;
         EXPECT_EQ((GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP) != 0, focusable);
@@ -145,8 +145,10 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
     EXPECT_EQ(SendMessageW(item("txtinch"), EM_GETLIMITTEXT, 0, 0), 6);
 }
 
-// Every font is the face it asks for, whatever the code page of the region.
-TEST_F(WindowTest, FontsAreTheirFaces)
+// Every font is drawn in the Western character set of the face asked for,
+// whatever the code page of the region: a font of the default set takes a
+// fallback face where the code page is not Western.
+TEST_F(WindowTest, FontsAreWestern)
 {
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const form::Control &control : form::kControls) {
@@ -154,13 +156,9 @@ TEST_F(WindowTest, FontsAreTheirFaces)
             continue;
         SCOPED_TRACE(std::string(control.name));
         const auto font = reinterpret_cast<HFONT>(SendMessageW(item(control.name), WM_GETFONT, 0, 0));
-        LOGFONTW asked = {};
-        GetObjectW(font, sizeof asked, &asked);
         const HGDIOBJ old = SelectObject(dc, font);
-        std::array<wchar_t, LF_FACESIZE> face = {};
-        GetTextFaceW(dc, static_cast<int>(face.size()), face.data());
+        EXPECT_EQ(GetTextCharset(dc), ANSI_CHARSET);
         SelectObject(dc, old);
-        EXPECT_EQ(std::wstring(face.data()), std::wstring(asked.lfFaceName));
     }
     DeleteDC(dc);
 }
@@ -578,20 +576,18 @@ TEST_F(WindowTest, DpiChangeLaysTheWindowOutAgain)
     suggested.bottom = suggested.top + 700;
     SendMessageW(form(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    for (const form::Control &control : form::kControls) {
-        if (control.kind == form::Kind::Timer || control.name == "lblwhole"
-            || control.name == "txtinch")
-            continue;
-        SCOPED_TRACE(std::string(control.name));
+    for (const cases::Place &row : cases::kPlaces) {
+        SCOPED_TRACE(std::string(row.name));
         RECT place = {};
-        GetWindowRect(item(control.name), &place);
+        GetWindowRect(item(row.name), &place);
         MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
-        // Edges at twips x 144 / 1440, rounded, so that neighbours still meet.
-        const form::Rect twips = form::InForm(control);
-        const auto at144 = [](int length) { return std::lround(length * 144 / 1440.0); };
-        EXPECT_EQ(place.left, at144(twips.left));
-        EXPECT_EQ(place.bottom - place.top, at144(twips.top + twips.height) - at144(twips.top));
-        EXPECT_EQ(fontHeight(item(control.name)), static_cast<int>(std::lround(control.pointSize * 2)));
+        EXPECT_EQ(place.left, row.at144.left);
+        EXPECT_EQ(place.top, row.at144.top);
+        EXPECT_EQ(place.right - place.left, row.at144.width);
+        EXPECT_EQ(place.bottom - place.top, row.at144.height);
+        if (row.name != "lblwhole" && row.name != "txtinch") { // fitted to their text
+            EXPECT_EQ(fontHeight(item(row.name)), row.font144);
+        }
     }
     const HWND whole = item("lblwhole");
     EXPECT_LE(currentWidth(whole), clientWidth(whole));
