@@ -279,7 +279,7 @@ void Form1::createControls()
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(control))), instance,
             nullptr);
         SendMessageW(window, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
+                     reinterpret_cast<WPARAM>(layoutFont(control)),
                      FALSE);
         windowOf(control.id) = window;
     }
@@ -356,7 +356,7 @@ void Form1::layout()
         SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(window, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
+                     reinterpret_cast<WPARAM>(layoutFont(control)),
                      FALSE);
     }
     setEntryMargins();
@@ -591,6 +591,14 @@ void Form1::showWholeEntry()
     SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
     SendMessageW(txtinch, EM_SETSEL, start, static_cast<LPARAM>(end));
     SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
+}
+
+// The layout's font of the control; the clock writes the region's own texts,
+// which may need the region's character set (an Arabic time's designator).
+HFONT Form1::layoutFont(const form::Control &control)
+{
+    const bool regional = control.id == form::Id::lbltime || control.id == form::Id::lbldate;
+    return m_look.font(control.pointSize, control.bold, m_dpi, regional);
 }
 
 // Gives the control the largest font, up to the layout's size, at which its

@@ -66,6 +66,7 @@ private:
     void restoreFocus();
     void run(void (Form1::*handler)());
     void showResult(HWND box, const std::u16string &text);
+    HFONT layoutFont(const form::Control &control);
     void fitFont(HWND control, const form::Control &layout, int room);
     void fitEntry();
     void setEntryMargins();

@@ -19,12 +19,12 @@ bool readHighContrast()
         && (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
-HFONT createFont(const wchar_t *face, int height, bool bold)
+HFONT createFont(const wchar_t *face, int height, bool bold, BYTE charset = ANSI_CHARSET)
 {
     LOGFONTW font = {};
     font.lfHeight = -height;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = ANSI_CHARSET;
+    font.lfCharSet = charset;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
@@ -103,10 +103,10 @@ HBRUSH Look::brush(form::Colour background)
     return place->second;
 }
 
-HFONT Look::font(double pointSize, bool bold, UINT dpi)
+HFONT Look::font(double pointSize, bool bold, UINT dpi, bool regional)
 {
     const int quarters = static_cast<int>(std::lround(pointSize * 4));
-    auto [place, added] = m_fonts.try_emplace({quarters, bold, dpi}, nullptr);
+    auto [place, added] = m_fonts.try_emplace({quarters, bold, dpi, regional}, nullptr);
     if (!added)
         return place->second;
     const int height = static_cast<int>(std::lround(pointSize * dpi / 72.0));
@@ -120,7 +120,7 @@ HFONT Look::font(double pointSize, bool bold, UINT dpi)
             m_face = L"Microsoft Sans Serif";
         DeleteObject(layoutFace);
     }
-    place->second = createFont(m_face, height, bold);
+    place->second = createFont(m_face, height, bold, regional ? DEFAULT_CHARSET : ANSI_CHARSET);
     return place->second;
 }
 

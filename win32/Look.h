@@ -30,8 +30,11 @@ public:
     HBRUSH brush(form::Colour background);
 
     // "MS Sans Serif", or its TrueType successor where the machine has only
-    // the bitmap font, at a point size (a multiple of a quarter point).
-    HFONT font(double pointSize, bool bold, UINT dpi);
+    // the bitmap font, at a point size (a multiple of a quarter point). The
+    // font is of the Western character set that the window's own texts are
+    // written in; one for texts of the user's region, such as the clock's, is
+    // of the region's character set instead.
+    HFONT font(double pointSize, bool bold, UINT dpi, bool regional = false);
     void dropFonts();
     // The width of text in pixels in a font of this look.
     int textWidth(HFONT font, const std::wstring &text);
@@ -42,7 +45,7 @@ public:
 private:
     bool m_highContrast = false;
     std::map<COLORREF, HBRUSH> m_brushes;
-    std::map<std::tuple<int, bool, UINT>, HFONT> m_fonts;
+    std::map<std::tuple<int, bool, UINT, bool>, HFONT> m_fonts;
     HDC m_measure = nullptr; // a memory DC of the screen's kind, for measuring
     const wchar_t *m_face = nullptr;
 };

@@ -147,9 +147,11 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
 
 // Every font is drawn in the Western character set of the face asked for,
 // whatever the code page of the region: a font of the default set takes a
-// fallback face where the code page is not Western.
+// fallback face where the code page is not Western. The clock's texts are the
+// region's own, and its fonts draw each of their characters.
 TEST_F(WindowTest, FontsAreWestern)
 {
+    reinterpret_cast<Form1 *>(GetWindowLongPtrW(form(), GWLP_USERDATA))->tmrclock_Timer();
     const HDC dc = CreateCompatibleDC(nullptr);
     for (const form::Control &control : form::kControls) {
         if (control.kind == form::Kind::Timer)
@@ -157,7 +159,16 @@ TEST_F(WindowTest, FontsAreWestern)
         SCOPED_TRACE(std::string(control.name));
         const auto font = reinterpret_cast<HFONT>(SendMessageW(item(control.name), WM_GETFONT, 0, 0));
         const HGDIOBJ old = SelectObject(dc, font);
-        EXPECT_EQ(GetTextCharset(dc), ANSI_CHARSET);
+        if (control.id == form::Id::lbltime || control.id == form::Id::lbldate) {
+            const std::wstring shown = win32::Wide(text(control.name));
+            std::vector<WORD> glyphs(shown.size());
+            GetGlyphIndicesW(dc, shown.c_str(), static_cast<int>(shown.size()), glyphs.data(),
+                             GGI_MARK_NONEXISTING_GLYPHS);
+            EXPECT_EQ(std::count(glyphs.begin(), glyphs.end(), WORD{0xFFFF}), 0)
+                << std::string(shown.begin(), shown.end());
+        } else {
+            EXPECT_EQ(GetTextCharset(dc), ANSI_CHARSET);
+        }
         SelectObject(dc, old);
     }
     DeleteDC(dc);
