@@ -49,8 +49,11 @@ test-asan: deps
 windows: deps
 	$(call configure_and_build,windows)
 
+# The soak runs for minutes: on its own, with its output, which says how far
+# it is.
 test-windows: windows
-	ctest --preset windows
+	ctest --preset windows -E '^win32_soak$$'
+	ctest --preset windows -R '^win32_soak$$' --verbose
 
 run-windows: windows
 	@./scripts/run-windows build/windows

@@ -10,6 +10,7 @@ cpack --config "$build/CPackConfig.cmake" -B "$out" >/dev/null
 deb=$(echo "$out"/brantile_*.deb)
 [ -f "$deb" ] || { echo "no .deb was made"; exit 1; }
 lintian --fail-on error,warning "$deb"
+[ "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland ] || { echo "the .deb does not recommend qt6-wayland"; exit 1; }
 
 dpkg-deb --fsys-tarfile "$deb" | tar -xf - -C "$out" ./usr/share/doc/brantile/copyright
 copyright=$out/usr/share/doc/brantile/copyright

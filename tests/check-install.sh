@@ -23,4 +23,6 @@ appstreamcli validate --no-net --pedantic "$prefix/share/metainfo/$id.metainfo.x
 grep -q '<release version="1.00"' "$prefix/share/metainfo/$id.metainfo.xml"
 grep -q '<project_license>MIT</project_license>' "$prefix/share/metainfo/$id.metainfo.xml"
 grep -qx 'X-AppVersion=1.00' "$prefix/share/applications/$id.desktop"
+grep -qx 'StartupWMClass=Brantile' "$prefix/share/applications/$id.desktop"
+grep -qx "  <launchable type=\"desktop-id\">$id.desktop</launchable>" "$prefix/share/metainfo/$id.metainfo.xml"
 echo "install layout: 1 passed, 0 failed"

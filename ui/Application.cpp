@@ -21,6 +21,9 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
 {
     setApplicationName(u"Brantile"_s);
     setApplicationVersion(u"1.00"_s);
+    // The desktop entry's name: Wayland's app id, by which the desktop finds
+    // the window's launcher and icon.
+    setDesktopFileName(u"io.github.brantile.brantile"_s);
     setStyle(QStyleFactory::create(u"Fusion"_s));
     setPalette(ui::LayoutPalette());
     // The fonts are stored uncompressed in the program: Qt and FreeType read

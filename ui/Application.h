@@ -2,8 +2,9 @@
 
 #include <QApplication>
 
-// The program's application object: its name and version, and a look of its
-// own (style, palette, fonts, icon) that no desktop theme can change.
+// The program's application object: its name, version and desktop entry,
+// and a look of its own (style, palette, fonts, icon) that no desktop theme
+// can change.
 class Application : public QApplication {
     Q_OBJECT
 

@@ -56,22 +56,12 @@ def start_xvfb():
     return xvfb, f":{number}"
 
 
-class Session:
-    def __init__(self, program, artifacts):
-        self.artifacts = artifacts
-        self.xvfb, display = start_xvfb()
-        os.environ["DISPLAY"] = display
-        # The accessibility bus must be up before the program looks for it.
-        pyatspi.Registry.getDesktop(0)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
-        env.pop("QT_SCALE_FACTOR", None)
-        self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
-        self.window = wait_until("the window", lambda: xdotool(
-            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1])[0]
-        xdotool("windowfocus", "--sync", self.window)
+class Reader:
+    """The program as a screen reader reads it, through AT-SPI: on the bus
+    once its window is up."""
+
+    def __init__(self):
         self.app = wait_until("the program on the accessibility bus", self.find_app)
-        self.clipboard = None
 
     def find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -95,6 +85,24 @@ class Session:
     def entry_text(self):
         entry = self.control(name="Dimension in inches")
         return entry.queryText().getText(0, -1)
+
+
+class Session(Reader):
+    def __init__(self, program, artifacts):
+        self.artifacts = artifacts
+        self.xvfb, display = start_xvfb()
+        os.environ["DISPLAY"] = display
+        # The accessibility bus must be up before the program looks for it.
+        pyatspi.Registry.getDesktop(0)
+        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
+                   LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
+        env.pop("QT_SCALE_FACTOR", None)
+        self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
+        self.window = wait_until("the window", lambda: xdotool(
+            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1])[0]
+        xdotool("windowfocus", "--sync", self.window)
+        super().__init__()
+        self.clipboard = None
 
     def click(self, accessible):
         x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
@@ -208,6 +216,13 @@ def case_window_size_and_centre(session):
             raise Failure(f"{axis} = {geometry[axis]}, not centred on a {screen} pixel screen")
 
 
+def case_class_of_desktop_entry(session):
+    # The desktop entry's StartupWMClass names the class.
+    expect_equal("WM_CLASS", subprocess.run(["xprop", "-id", session.window, "WM_CLASS"],
+                                            capture_output=True, text=True).stdout.strip(),
+                 'WM_CLASS(STRING) = "brantile", "Brantile"')
+
+
 def case_road_of_one_request(session):
     session.keys("Tab")
     session.type("1.3")
@@ -263,8 +278,8 @@ def case_title_bar_on_screen_at_scale_2(framed):
                           top == 0 and abs(2 * left + width - SCREEN[0]) <= 2)
 
 
-CASES = [case_window_size_and_centre, case_road_of_one_request, case_refused_letter,
-         case_paste_eaten_back, case_blanks_write_nothing]
+CASES = [case_window_size_and_centre, case_class_of_desktop_entry, case_road_of_one_request,
+         case_refused_letter, case_paste_eaten_back, case_blanks_write_nothing]
 # Each on a screen of its own under a window manager, at a scale factor.
 FRAMED_CASES = [(case_frame_centred_under_window_manager, 1),
                 (case_title_bar_on_screen_at_scale_2, 2)]
