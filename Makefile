@@ -5,8 +5,8 @@ WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
 .PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
-.PHONY: deps-run dist
-.PHONY: run-windows bench-windows
+.PHONY: deps-run dist dist-files check-release
+.PHONY: run-windows bench-windows bench-all
 
 all: build
 
@@ -56,9 +56,10 @@ run-windows: windows
 	@./scripts/run-windows build/windows
 
 # The Windows program's start-up under Wine against its Win32 floor.
-bench: bench-windows
 bench-windows: build windows
 	./scripts/bench-windows build/windows build/default/bench/brantile_startup_bench
+
+bench-all: bench bench-windows
 
 # The libFuzzer targets, FUZZ_SECONDS each.
 fuzz: deps
@@ -84,19 +85,36 @@ package: build
 	cd build/default && cpack
 
 # The release files in dist/: the .deb, the Windows installer and zip, the
-# source archive of the committed HEAD, and SHA256SUMS over the four.
+# source archive of the committed HEAD, and SHA256SUMS over the four. They are
+# the same bytes for the same commit wherever and whenever they are built: the
+# commit's time stands for the build's (SOURCE_DATE_EPOCH), and the installer,
+# zip and .deb are made afresh with it.
 VERSION := $(shell sed -n 's/^project.Brantile VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 RELEASE_FILES := brantile_$(VERSION)_amd64.deb brantile-$(VERSION)-setup.exe \
 	brantile-$(VERSION)-win64.zip brantile-$(VERSION).tar.gz
+dist: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct)
 dist: package windows
-	rm -rf dist
-	mkdir dist
-	cp build/default/package/brantile_$(VERSION)_amd64.deb build/windows/brantile-$(VERSION)-setup.exe \
-	    build/windows/brantile-$(VERSION)-win64.zip dist/
-	git archive --format=tar.gz --prefix=brantile-$(VERSION)/ -o dist/brantile-$(VERSION).tar.gz HEAD
+	$(MAKE) --no-print-directory dist-files
 	@git diff --quiet HEAD || echo "Note: the source archive holds HEAD, without the uncommitted changes."
-	cd dist && sha256sum $(RELEASE_FILES) >SHA256SUMS
 	@ls -l dist
+
+# dist from the builds as they are, in build/default and build/windows.
+dist-files: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct)
+dist-files:
+	rm -rf dist build/windows/brantile-$(VERSION)-setup.exe build/windows/brantile-$(VERSION)-win64.zip
+	mkdir dist
+	cmake --build build/windows --target brantile_windows_files
+	cd build/default && umask 022 && cpack -B "$(CURDIR)/dist/package" >/dev/null
+	cp dist/package/brantile_$(VERSION)_amd64.deb build/windows/brantile-$(VERSION)-setup.exe \
+	    build/windows/brantile-$(VERSION)-win64.zip dist/
+	rm -rf dist/package
+	git archive --format=tar.gz --prefix=brantile-$(VERSION)/ -o dist/brantile-$(VERSION).tar.gz HEAD
+	cd dist && sha256sum $(RELEASE_FILES) >SHA256SUMS
+
+# The release files built once more from a clone of HEAD in another folder,
+# in another time zone and umask, without the tests: the same bytes as dist/.
+check-release: dist
+	./scripts/check-release
 
 clean:
 	rm -rf build dist

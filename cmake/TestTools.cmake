@@ -2,15 +2,31 @@
 # configured. Where one is missing, the test is skipped, and configuring names
 # the Debian package that has it.
 
+# brantile_imagemagick_validator(result candidate): takes a program only when
+# it says it is ImageMagick's; Windows has a convert.exe of its own, a disk
+# converter, and other systems may have other tools of these names.
+function(brantile_imagemagick_validator result candidate)
+    execute_process(COMMAND ${candidate} -version OUTPUT_VARIABLE version ERROR_QUIET
+                    RESULT_VARIABLE status TIMEOUT 10)
+    if(NOT status EQUAL 0 OR NOT version MATCHES "ImageMagick")
+        set(${result} FALSE PARENT_SCOPE)
+    endif()
+endfunction()
+
 # brantile_missing_tools(variable tool package [tool package ...]): sets
-# variable to the tools that are not found, each with its package.
+# variable to the tools that are not found, each with its package. The tools
+# of the package imagemagick are taken only where they are ImageMagick's.
 function(brantile_missing_tools variable)
     set(missing)
     set(pairs ${ARGN})
     while(pairs)
         list(POP_FRONT pairs tool package)
         string(MAKE_C_IDENTIFIER "BRANTILE_TOOL_${tool}" path)
-        find_program(${path} ${tool} PATHS /usr/libexec)
+        set(validator)
+        if(package STREQUAL "imagemagick")
+            set(validator VALIDATOR brantile_imagemagick_validator)
+        endif()
+        find_program(${path} ${tool} PATHS /usr/libexec ${validator})
         if(NOT ${path})
             list(APPEND missing "${tool} (Debian package ${package})")
         endif()

@@ -3,9 +3,14 @@
 // The window's layout, the one table that both windows are built from: every
 // control with its place and size in twips (1/1440 inch), its text, font,
 // alignment, border, background and tab index, in the order of creation.
-// Toolkit-free: the Qt window and the Windows window each read it.
+// Each control has an identity, its row's index, by which the windows map it
+// to their members. Toolkit-free: the Qt window and the Windows window each
+// read it.
+
+#include "form/Twips.h"
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -51,6 +56,36 @@ constexpr Colour StandardSchemeColour(int index)
     }
 }
 
+// Each control's identity, in the order of the table. Form1 is the window
+// itself, the parent of the controls that stand in no group box; it has no
+// row in the table.
+enum class Id : std::uint8_t {
+    Frame3,
+    lbltime,
+    lbldate,
+    tmrclock,
+    Frame2,
+    Divisions,
+    turns,
+    lbldecimal,
+    lblwhole,
+    Frame1,
+    txtinch,
+    Label4,
+    Label2,
+    Label1,
+    Label3,
+    cmdCalculate,
+    Form1,
+};
+
+inline constexpr std::size_t kControlCount = static_cast<std::size_t>(Id::Form1);
+
+constexpr std::size_t Index(Id id)
+{
+    return static_cast<std::size_t>(id);
+}
+
 enum class Kind { GroupBox, Label, TextBox, PushButton, Timer };
 
 // How text stands in its control. A group box's caption is at its top left.
@@ -58,17 +93,11 @@ enum class Alignment { Centre, Left, TopCentre, CaptionTopLeft };
 
 enum class Border { None, Single, GroupFrame, TextBoxFrame, ButtonFrame };
 
-struct Rect {
-    int left;
-    int top;
-    int width;
-    int height;
-};
-
 struct Control {
-    std::string_view name;
+    Id id;
+    std::string_view name; // the object's name, for tests and tools
     Kind kind;
-    std::string_view parent;
+    Id parent;
     Rect twips;           // from the parent's top-left corner
     const char16_t *text; // null-terminated
     double pointSize;
@@ -83,7 +112,6 @@ inline constexpr std::u16string_view kTitle = u"Brantile";
 inline constexpr std::string_view kFormName = "Form1";
 inline constexpr int kClientWidth = 3675;  // twips
 inline constexpr int kClientHeight = 6495; // twips
-inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kClockInterval = 1000; // milliseconds
 
 // The layout's font. Default-sized controls use the standard dialog font.
@@ -109,44 +137,88 @@ constexpr Colour TextColour(Kind kind)
     return kind == Kind::TextBox ? kWindowText : kButtonText;
 }
 
-inline constexpr std::array<Control, 16> kControls = {{
-    {"Frame3", Kind::GroupBox, "Form1", {600, 4920, 2415, 1335}, u"Time Center", 9.75, false,
-     Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 9},
-    {"lbltime", Kind::Label, "Frame3", {120, 840, 2175, 375}, u"00:00:00 AM", kDialogPointSize,
-     false, Alignment::Centre, Border::None, kFormBackground, 11},
-    {"lbldate", Kind::Label, "Frame3", {360, 360, 1695, 375}, u"00/00/0000", 13.5, false,
-     Alignment::Centre, Border::None, kFormBackground, 10},
-    {"tmrclock", Kind::Timer, "Form1", {0, 0, 0, 0}, u"", 0, false, Alignment::Centre,
-     Border::None, kFormBackground, -1},
-    {"Frame2", Kind::GroupBox, "Form1", {480, 3240, 2655, 1575}, u"Handle Turns", 9.75, false,
-     Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 3},
+// The layout table: the controls in the order of creation, indexed by
+// identity.
+struct Table {
+    std::array<Control, kControlCount> rows;
+
+    constexpr const Control &operator[](Id id) const { return rows[Index(id)]; }
+    constexpr auto begin() const { return rows.begin(); }
+    constexpr auto end() const { return rows.end(); }
+    constexpr std::size_t size() const { return rows.size(); }
+};
+
+inline constexpr Table kControls = {{{
+    {Id::Frame3, "Frame3", Kind::GroupBox, Id::Form1, {600, 4920, 2415, 1335}, u"Time Center",
+     9.75, false, Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 9},
+    {Id::lbltime, "lbltime", Kind::Label, Id::Frame3, {120, 840, 2175, 375}, u"00:00:00 AM",
+     kDialogPointSize, false, Alignment::Centre, Border::None, kFormBackground, 11},
+    {Id::lbldate, "lbldate", Kind::Label, Id::Frame3, {360, 360, 1695, 375}, u"00/00/0000", 13.5,
+     false, Alignment::Centre, Border::None, kFormBackground, 10},
+    {Id::tmrclock, "tmrclock", Kind::Timer, Id::Form1, {0, 0, 0, 0}, u"", 0, false,
+     Alignment::Centre, Border::None, kFormBackground, -1},
+    {Id::Frame2, "Frame2", Kind::GroupBox, Id::Form1, {480, 3240, 2655, 1575}, u"Handle Turns",
+     9.75, false, Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 3},
     // The headings' text stands at their top, as where the layout was drawn,
     // so that the two share a baseline although their heights differ.
-    {"Divisions", Kind::Label, "Frame2", {1320, 360, 1095, 375}, u"Divisions", 12, true,
-     Alignment::TopCentre, Border::None, kFormBackground, 8},
-    {"turns", Kind::Label, "Frame2", {240, 360, 855, 255}, u"Turns", 12, true,
+    {Id::Divisions, "Divisions", Kind::Label, Id::Frame2, {1320, 360, 1095, 375}, u"Divisions",
+     12, true, Alignment::TopCentre, Border::None, kFormBackground, 8},
+    {Id::turns, "turns", Kind::Label, Id::Frame2, {240, 360, 855, 255}, u"Turns", 12, true,
      Alignment::TopCentre, Border::None, kFormBackground, 7},
-    {"lbldecimal", Kind::Label, "Frame2", {1320, 720, 1095, 615}, u"", kResultPointSize, false,
-     Alignment::Centre, Border::Single, kTitleBarText, 5},
-    {"lblwhole", Kind::Label, "Frame2", {120, 720, 1095, 615}, u"", kResultPointSize, false,
-     Alignment::Centre, Border::Single, kTitleBarText, 4},
-    {"Frame1", Kind::GroupBox, "Form1", {360, 240, 2895, 2415}, u"Enter Dimentions Here", 9.75,
-     false, Alignment::CaptionTopLeft, Border::GroupFrame, kFormBackground, 1},
-    {"txtinch", Kind::TextBox, "Frame1", {240, 1560, 1575, 615}, u"0.000", kEntryPointSize, false,
-     Alignment::Centre, Border::TextBoxFrame, kWindowBackground, 2},
-    {"Label4", Kind::Label, "Frame1", {120, 960, 2655, 495}, u" .250 does not work", 13.5, false,
-     Alignment::Centre, Border::Single, kWarningBackground, 14},
-    {"Label2", Kind::Label, "Frame1", {360, 600, 1935, 375}, u"1.250 or 0.250", 13.5, false,
-     Alignment::Centre, Border::None, kFormBackground, 13},
-    {"Label1", Kind::Label, "Frame1", {360, 360, 2055, 255}, u"Number formats:", 9.75, false,
-     Alignment::Centre, Border::None, kFormBackground, 12},
-    {"Label3", Kind::Label, "Frame1", {2040, 1680, 735, 375}, u"Inch", kDialogPointSize, false,
-     Alignment::Left, Border::None, kFormBackground, 6},
-    {"cmdCalculate", Kind::PushButton, "Form1", {480, 2760, 2655, 375}, u"Convert", 12, false,
-     Alignment::Centre, Border::ButtonFrame, kButtonFace, 0},
-}};
+    {Id::lbldecimal, "lbldecimal", Kind::Label, Id::Frame2, {1320, 720, 1095, 615}, u"",
+     kResultPointSize, false, Alignment::Centre, Border::Single, kTitleBarText, 5},
+    {Id::lblwhole, "lblwhole", Kind::Label, Id::Frame2, {120, 720, 1095, 615}, u"",
+     kResultPointSize, false, Alignment::Centre, Border::Single, kTitleBarText, 4},
+    {Id::Frame1, "Frame1", Kind::GroupBox, Id::Form1, {360, 240, 2895, 2415},
+     u"Enter Dimentions Here", 9.75, false, Alignment::CaptionTopLeft, Border::GroupFrame,
+     kFormBackground, 1},
+    {Id::txtinch, "txtinch", Kind::TextBox, Id::Frame1, {240, 1560, 1575, 615}, u"0.000",
+     kEntryPointSize, false, Alignment::Centre, Border::TextBoxFrame, kWindowBackground, 2},
+    {Id::Label4, "Label4", Kind::Label, Id::Frame1, {120, 960, 2655, 495},
+     u" .250 does not work", 13.5, false, Alignment::Centre, Border::Single, kWarningBackground,
+     14},
+    {Id::Label2, "Label2", Kind::Label, Id::Frame1, {360, 600, 1935, 375}, u"1.250 or 0.250",
+     13.5, false, Alignment::Centre, Border::None, kFormBackground, 13},
+    {Id::Label1, "Label1", Kind::Label, Id::Frame1, {360, 360, 2055, 255}, u"Number formats:",
+     9.75, false, Alignment::Centre, Border::None, kFormBackground, 12},
+    {Id::Label3, "Label3", Kind::Label, Id::Frame1, {2040, 1680, 735, 375}, u"Inch",
+     kDialogPointSize, false, Alignment::Left, Border::None, kFormBackground, 6},
+    {Id::cmdCalculate, "cmdCalculate", Kind::PushButton, Id::Form1, {480, 2760, 2655, 375},
+     u"Convert", 12, false, Alignment::Centre, Border::ButtonFrame, kButtonFace, 0},
+}}};
 
-// The control of that name; the table holds every name the windows use.
+// Each row stands at the index of its identity, and a group box comes before
+// what it holds, so that a window can create the controls in table order.
+constexpr bool RowsInOrder()
+{
+    for (std::size_t i = 0; i < kControls.size(); ++i) {
+        const Control &control = kControls.rows[i];
+        if (Index(control.id) != i)
+            return false;
+        if (control.parent != Id::Form1
+            && (Index(control.parent) >= i || kControls[control.parent].kind != Kind::GroupBox))
+            return false;
+    }
+    return true;
+}
+static_assert(RowsInOrder(), "a row of the layout table is out of its place");
+
+// Whether a window's map from identities to its members has one entry for
+// each control, in table order. The windows check their maps with it at
+// compile time.
+template <typename Entry, std::size_t Count>
+constexpr bool MapsEveryControl(const Entry (&map)[Count])
+{
+    if (Count != kControlCount)
+        return false;
+    for (std::size_t i = 0; i < Count; ++i) {
+        if (Index(map[i].id) != i)
+            return false;
+    }
+    return true;
+}
+
+// The control of that name, for tests and tools that know controls by name.
 constexpr const Control &ControlNamed(std::string_view name)
 {
     for (const Control &control : kControls) {
@@ -160,13 +232,62 @@ constexpr const Control &ControlNamed(std::string_view name)
 constexpr Rect InForm(const Control &control)
 {
     Rect rect = control.twips;
-    for (std::string_view parent = control.parent; parent != kFormName;) {
-        const Control &group = ControlNamed(parent);
+    for (Id parent = control.parent; parent != Id::Form1;) {
+        const Control &group = kControls[parent];
         rect.left += group.twips.left;
         rect.top += group.twips.top;
         parent = group.parent;
     }
     return rect;
+}
+
+// A control's place in pixels at dpi, from its parent's top-left corner. Its
+// edges are rounded where they lie in the window, so that a control inside a
+// group box stands where it would stand without one.
+constexpr Rect PixelsInParent(const Control &control, int dpi)
+{
+    Rect rect = Pixels(InForm(control), dpi);
+    if (control.parent != Id::Form1) {
+        const Rect parent = Pixels(InForm(kControls[control.parent]), dpi);
+        rect.left -= parent.left;
+        rect.top -= parent.top;
+    }
+    return rect;
+}
+
+// What assistive technology reads for a control whose own text does not say
+// what it is: a name, or a description that stands beside the text it shows.
+struct Accessible {
+    Id id;
+    std::u16string_view name;
+    std::u16string_view description;
+};
+
+inline constexpr std::array<Accessible, 5> kAccessible = {{
+    {Id::txtinch, u"Dimension in inches", {}},
+    {Id::lblwhole, {}, u"Whole turns"},
+    {Id::lbldecimal, {}, u"Divisions"},
+    {Id::lbltime, {}, u"Time"},
+    {Id::lbldate, {}, u"Date"},
+}};
+
+// The accessible name or description of a control, empty where it has none.
+constexpr std::u16string_view AccessibleName(Id id)
+{
+    for (const Accessible &entry : kAccessible) {
+        if (entry.id == id)
+            return entry.name;
+    }
+    return {};
+}
+
+constexpr std::u16string_view AccessibleDescription(Id id)
+{
+    for (const Accessible &entry : kAccessible) {
+        if (entry.id == id)
+            return entry.description;
+    }
+    return {};
 }
 
 } // namespace form

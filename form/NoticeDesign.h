@@ -5,7 +5,7 @@
 // Toolkit-free: each window draws it in its own toolkit's way.
 
 #include "form/Advice.h"
-#include "form/FitFont.h"
+#include "form/FittingSize.h"
 #include "form/Layout.h"
 
 #include <algorithm>
@@ -45,9 +45,9 @@ inline constexpr int kTailHalf = 120; // twips either side of the tail's middle
 
 constexpr NoticePlace NoticePlacement()
 {
-    const Rect top = InForm(ControlNamed("Label1"));
-    const Rect hint = InForm(ControlNamed("Label4"));
-    const Rect entry = InForm(ControlNamed("txtinch"));
+    const Rect top = InForm(kControls[Id::Label1]);
+    const Rect hint = InForm(kControls[Id::Label4]);
+    const Rect entry = InForm(kControls[Id::txtinch]);
     const Rect box = {hint.left, top.top, hint.width, hint.top + hint.height - top.top};
     const int tipX = entry.left + entry.width / 2;
     return {box, tipX - kTailHalf, tipX + kTailHalf, tipX, entry.top - kNoticeGap};

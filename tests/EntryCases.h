@@ -7,13 +7,57 @@
 // and {Right} press keys; {Paste:text} pastes text with Ctrl+V; {Convert}
 // clicks the button. Texts are written with '.' as the decimal and ',' as the
 // group separator; Localised() swaps them where the region has them the other
-// way round.
+// way round, or writes the region's own.
 
 #include <array>
 #include <string>
 #include <string_view>
 
 namespace cases {
+
+// The regions the tests run in, with the separators of LC_NUMERIC as the C
+// library's locale sources write them, spelled out here rather than read.
+struct Region {
+    std::string_view name;
+    char16_t decimal;
+    char16_t group; // u'\0': none
+};
+
+// A name with a character set is a locale of its own; the others are taken in
+// UTF-8.
+inline constexpr std::array<Region, 9> kRegions = {{
+    {"en_US", u'.', u','},
+    {"de_DE", u',', u'.'},
+    {"fr_FR", u',', u'\u202F'},
+    {"ar_EG", u'.', u','}, // not the Arabic decimal separator U+066B
+    {"en_ZA", u'.', u','}, // not "," and a no-break space
+    {"fr_CH", u'.', u'\u2019'},
+    {"ru_RU.KOI8-R", u',', u'\u00A0'}, // the byte 0x9A in its own character set
+    {"C", u'.', u'\0'},
+    {"xx_YY.UTF-8", u'.', u'\0'}, // a locale no machine has
+}};
+
+inline const Region *RegionNamed(std::string_view name)
+{
+    for (const Region &region : kRegions) {
+        if (region.name == name)
+            return &region;
+    }
+    return nullptr;
+}
+
+// '.' becomes the region's decimal and ',' its group separator.
+inline std::u16string Localised(std::u16string_view text, const Region &region)
+{
+    std::u16string result(text);
+    for (char16_t &c : result) {
+        if (c == u'.')
+            c = region.decimal;
+        else if (c == u',' && region.group != u'\0')
+            c = region.group;
+    }
+    return result;
+}
 
 inline std::u16string Localised(std::u16string_view text, char16_t decimal)
 {

@@ -1,8 +1,9 @@
 #!/bin/sh
 # The Windows installer and zip under Wine, as a user meets them: a silent
-# install, and another over it; the program started from its Start-menu
-# shortcut and closed; a silent uninstall that leaves nothing behind. Then the
-# zip unpacked and its program started and closed.
+# install, and another over it while the program runs, which closes the
+# program and replaces every file; the program started from its Start-menu
+# shortcut, and a silent uninstall while it runs, which closes it and leaves
+# nothing behind. Then the zip unpacked and its program started and closed.
 # Usage: check-windows-files.sh BUILD_DIR VERSION PROGRAM
 set -eu
 export LC_ALL=C.UTF-8
@@ -61,13 +62,33 @@ window_comes_and_goes() {
     timeout 60 wineserver -w || fail "$1: the program did not end when closed"
 }
 
+# Starts the installed program from its Start-menu shortcut and waits for its
+# window.
+start_installed() {
+    wine start "$(winepath -w "$shortcut" | tr -d '\r')"
+    timeout 60 xdotool search --sync --onlyvisible --name '^Brantile$' >/dev/null ||
+        fail "$1: the window did not appear"
+}
+no_window() {
+    ! xdotool search --onlyvisible --name '^Brantile$' >/dev/null || fail "$1: Brantile still runs"
+}
+
 wine "$installer" /S || fail "the silent install failed"
-wine "$installer" /S || fail "the silent install over the first failed"
+[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+start_installed "before installing again"
+: >"$dir/LICENSE.txt"
+wine "$installer" /S || fail "the silent install over the running program failed"
+no_window "the install over it"
 [ "$(ls "$programs")" = Brantile ] || fail "more than one install: $(ls "$programs")"
 [ "$(ls "$dir" | tr '\n' ' ')" = "LICENSE-fonts.txt LICENSE.txt README.txt brantile.exe uninstall.exe " ] ||
     fail "installed: $(ls "$dir" | tr '\n' ' ')"
 cmp -s "$dir/brantile.exe" "$program" || fail "the installed brantile.exe is not the built one"
-[ -f "$shortcut" ] || fail "no Start-menu shortcut"
+staged=$build/packaging/windows/files
+for file in LICENSE.txt LICENSE-fonts.txt README.txt; do
+    cmp -s "$dir/$file" "$staged/$(echo $file | sed 's/README/README-installed/')" ||
+        fail "the installed $file is not the release's"
+done
+grep -q 'Settings, Apps' "$dir/README.txt" || fail "the installed README.txt is the zip's"
 
 path='C:\users\'"$(id -un)"'\AppData\Local\Programs\Brantile'
 wine reg query "$key" | tr -d '\r' | sed -n 's/^ *\([A-Za-z]*\) *\(REG_[A-Z]*\) *\(.*\)$/\1 \2 \3/p' |
@@ -89,11 +110,10 @@ size=$(sed -n 's/^EstimatedSize REG_DWORD //p' "$work/values")
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
     fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
 
-wine start "$(winepath -w "$shortcut" | tr -d '\r')"
-window_comes_and_goes "the installed program"
-
+start_installed "before uninstalling"
 wine "$dir/uninstall.exe" /S || fail "the silent uninstall failed"
-timeout 60 wineserver -w
+timeout 60 wineserver -w || fail "the uninstall did not end, or did not end Brantile"
+no_window "the uninstall"
 [ ! -e "$dir" ] || fail "the uninstall left $dir"
 [ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
 ! wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall left the registry key"
@@ -104,6 +124,7 @@ mkdir "$work/zip"
 [ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE-fonts.txt LICENSE.txt README.txt brantile.exe " ] ||
     fail "the zip holds: $(ls "$work/zip" | tr '\n' ' ')"
 cmp -s "$work/zip/brantile.exe" "$program" || fail "the zip's brantile.exe is not the built one"
+grep -q 'delete its folder' "$work/zip/README.txt" || fail "the zip's README.txt is the installer's"
 wine "$work/zip/brantile.exe" &
 started=$!
 window_comes_and_goes "the program from the zip"

@@ -20,11 +20,32 @@ QString text(std::u16string_view text)
     return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// The row of the region table that LC_ALL names, if any.
+const cases::Region *testRegion()
+{
+    const QString name = qEnvironmentVariable("LC_ALL").section(u'.', 0, 0);
+    return cases::RegionNamed(name.toStdString());
+}
+
 // Texts in the tables are written with '.' as the decimal and ',' as the group
-// separator; in a region that has them the other way round they are swapped.
+// separator; in the test's region they are written with its own.
 QString local(const QString &text)
 {
-    return ui::FromCore(cases::Localised(ui::CoreText(text), core::UserSeparators().decimal));
+    const cases::Region *region = testRegion();
+    return ui::FromCore(region != nullptr
+                            ? cases::Localised(ui::CoreText(text), *region)
+                            : cases::Localised(ui::CoreText(text), core::UserSeparators().decimal));
+}
+
+// A key that types the character into the focused widget, as a keyboard
+// layout of the region has one, beyond Latin-1 too.
+void typeCharacter(QChar character)
+{
+    if (character.unicode() > 0xFF)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                            QString(character), Qt::NoModifier);
+    else
+        QTest::keyClick(QApplication::focusWidget(), character.toLatin1());
 }
 
 } // namespace
@@ -35,6 +56,7 @@ class tst_Entry : public QObject {
 private Q_SLOTS:
     void init();
     void cleanup();
+    void separators();
     void convert_data();
     void convert();
     void convertTwiceWritesTheSame();
@@ -103,7 +125,7 @@ void tst_Entry::step(const QString &token)
         pressKey(keys.value(token));
     } else {
         QVERIFY2(token.size() == 1, qPrintable(token));
-        QTest::keyClick(QApplication::focusWidget(), token.front().toLatin1());
+        typeCharacter(token.front());
     }
     drainEvents();
 }
@@ -119,6 +141,16 @@ void tst_Entry::play(const QString &script)
             step(script[i]);
         }
     }
+}
+
+// The C library's separators of the region, not those of Qt's own data.
+void tst_Entry::separators()
+{
+    const cases::Region *region = testRegion();
+    if (region == nullptr)
+        QSKIP("LC_ALL names no region of the table");
+    QCOMPARE(core::UserSeparators().decimal, region->decimal);
+    QCOMPARE(core::UserSeparators().group, region->group);
 }
 
 void tst_Entry::convert_data()
@@ -416,8 +448,7 @@ void tst_Entry::randomWalk()
     for (int i = 0; i < kSteps; ++i) {
         const int action = random.bounded(100);
         if (action < 55) {
-            QTest::keyClick(QApplication::focusWidget(),
-                            typed[random.bounded(typed.size())].toLatin1());
+            typeCharacter(typed[random.bounded(typed.size())]);
         } else if (action < 80) {
             pressKey(keys[random.bounded(keys.size())]);
         } else if (action < 88) {

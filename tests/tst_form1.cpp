@@ -1,3 +1,4 @@
+#include "tests/Places.h"
 #include "tests/WindowTest.h"
 #include "ui/ClockText.h"
 #include "ui/FitFont.h"
@@ -63,7 +64,6 @@ void tst_Form1::controls_data()
 {
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("parent");
-    QTest::addColumn<QRect>("geometry");
     QTest::addColumn<QString>("text");
     QTest::addColumn<qreal>("pointSize");
     QTest::addColumn<bool>("bold");
@@ -72,35 +72,32 @@ void tst_Form1::controls_data()
     const int centre = Qt::AlignCenter;
     const int left = Qt::AlignLeft | Qt::AlignVCenter;
     const int top = Qt::AlignHCenter | Qt::AlignTop;
-    const auto row = [](const char *name, const char *type, const char *parent, QRect geometry,
+    const auto row = [](const char *name, const char *type, const char *parent,
                         const QString &text, qreal pointSize, bool bold, int alignment) {
-        QTest::newRow(name) << QString::fromLatin1(type) << QString::fromLatin1(parent) << geometry
-                            << text << pointSize << bold << alignment;
+        QTest::newRow(name) << QString::fromLatin1(type) << QString::fromLatin1(parent) << text
+                            << pointSize << bold << alignment;
     };
-    row("Frame3", "QGroupBox", "Form1", {40, 328, 161, 89}, u"Time Center"_s, 9.75, false, 0);
-    row("lbltime", "QLabel", "Frame3", {8, 56, 145, 25}, u"00:00:00 AM"_s, 8.25, false, centre);
-    row("lbldate", "QLabel", "Frame3", {24, 24, 113, 25}, u"00/00/0000"_s, 13.5, false, centre);
-    row("Frame2", "QGroupBox", "Form1", {32, 216, 177, 105}, u"Handle Turns"_s, 9.75, false, 0);
-    row("Divisions", "QLabel", "Frame2", {88, 24, 73, 25}, u"Divisions"_s, 12, true, top);
-    row("turns", "QLabel", "Frame2", {16, 24, 57, 17}, u"Turns"_s, 12, true, top);
-    row("lbldecimal", "QLabel", "Frame2", {88, 48, 73, 41}, QString(), 24, false, centre);
-    row("lblwhole", "QLabel", "Frame2", {8, 48, 73, 41}, QString(), 24, false, centre);
-    row("Frame1", "QGroupBox", "Form1", {24, 16, 193, 161}, u"Enter Dimentions Here"_s, 9.75,
-        false, 0);
-    row("txtinch", "QLineEdit", "Frame1", {16, 104, 105, 41}, u"0.000"_s, 24, false, centre);
-    row("Label4", "QLabel", "Frame1", {8, 64, 177, 33}, u" .250 does not work"_s, 13.5, false,
-        centre);
-    row("Label2", "QLabel", "Frame1", {24, 40, 129, 25}, u"1.250 or 0.250"_s, 13.5, false, centre);
-    row("Label1", "QLabel", "Frame1", {24, 24, 137, 17}, u"Number formats:"_s, 9.75, false, centre);
-    row("Label3", "QLabel", "Frame1", {136, 112, 49, 25}, u"Inch"_s, 8.25, false, left);
-    row("cmdCalculate", "QPushButton", "Form1", {32, 184, 177, 25}, u"Convert"_s, 12, false, 0);
+    row("Frame3", "QGroupBox", "Form1", u"Time Center"_s, 9.75, false, 0);
+    row("lbltime", "QLabel", "Frame3", u"00:00:00 AM"_s, 8.25, false, centre);
+    row("lbldate", "QLabel", "Frame3", u"00/00/0000"_s, 13.5, false, centre);
+    row("Frame2", "QGroupBox", "Form1", u"Handle Turns"_s, 9.75, false, 0);
+    row("Divisions", "QLabel", "Frame2", u"Divisions"_s, 12, true, top);
+    row("turns", "QLabel", "Frame2", u"Turns"_s, 12, true, top);
+    row("lbldecimal", "QLabel", "Frame2", QString(), 24, false, centre);
+    row("lblwhole", "QLabel", "Frame2", QString(), 24, false, centre);
+    row("Frame1", "QGroupBox", "Form1", u"Enter Dimentions Here"_s, 9.75, false, 0);
+    row("txtinch", "QLineEdit", "Frame1", u"0.000"_s, 24, false, centre);
+    row("Label4", "QLabel", "Frame1", u" .250 does not work"_s, 13.5, false, centre);
+    row("Label2", "QLabel", "Frame1", u"1.250 or 0.250"_s, 13.5, false, centre);
+    row("Label1", "QLabel", "Frame1", u"Number formats:"_s, 9.75, false, centre);
+    row("Label3", "QLabel", "Frame1", u"Inch"_s, 8.25, false, left);
+    row("cmdCalculate", "QPushButton", "Form1", u"Convert"_s, 12, false, 0);
 }
 
 void tst_Form1::controls()
 {
     QFETCH(QString, type);
     QFETCH(QString, parent);
-    QFETCH(QRect, geometry);
     QFETCH(QString, text);
     QFETCH(qreal, pointSize);
     QFETCH(bool, bold);
@@ -109,7 +106,12 @@ void tst_Form1::controls()
     const QWidget *widget = control(*m_form, QTest::currentDataTag());
     QCOMPARE(widget->metaObject()->className(), type);
     QCOMPARE(widget->parentWidget()->objectName(), parent);
-    QCOMPARE(widget->geometry(), geometry);
+    // In device-independent pixels, 96 to the inch, at any scale.
+    const cases::Place *place = cases::PlaceOf(QTest::currentDataTag());
+    QVERIFY(place != nullptr);
+    const cases::Pixels &at96 = place->at96;
+    QCOMPARE(QRect(widget->mapTo(m_form.get(), QPoint(0, 0)), widget->size()),
+             QRect(at96.left, at96.top, at96.width, at96.height));
     QCOMPARE(widget->font().family(), u"Liberation Sans"_s);
     QCOMPARE(widget->font().pointSizeF(), pointSize);
     QCOMPARE(widget->font().bold(), bold);

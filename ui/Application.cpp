@@ -31,7 +31,7 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
         QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
             reinterpret_cast<const char *>(font.data()), static_cast<qsizetype>(font.size())));
     }
-    setFont(ui::LayoutFont(ui::kDialogPointSize));
+    setFont(ui::LayoutFont(form::kDialogPointSize));
 
     QIcon icon;
     for (const char *const *image : {brantile_32_2, brantile_32_16, brantile_16_16})

@@ -1,6 +1,6 @@
 #include "ui/FitFont.h"
 
-#include "form/FitFont.h"
+#include "form/FittingSize.h"
 
 #include <QFontMetricsF>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "form/Layout.h"
-#include "form/Notice.h"
+#include "form/NoticeDesign.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
 #include "ui/FitFont.h"
@@ -19,7 +19,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-using namespace Qt::Literals::StringLiterals;
+#include <algorithm>
+#include <type_traits>
 
 namespace {
 
@@ -28,10 +29,9 @@ QString layoutText(const char16_t *text)
     return QString::fromUtf16(text);
 }
 
-QRect place(const form::Control &control)
+QString layoutText(std::u16string_view text)
 {
-    const form::Rect &r = control.twips;
-    return ui::FromTwips(r.left, r.top, r.width, r.height);
+    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 Qt::Alignment alignment(form::Alignment alignment)
@@ -46,9 +46,15 @@ Qt::Alignment alignment(form::Alignment alignment)
     }
 }
 
-QLabel *makeLabel(const form::Control &control, QWidget *parent)
+// The settings of each kind of control that the layout table gives.
+void setUp(QGroupBox *group, const form::Control &control)
 {
-    auto *label = new QLabel(layoutText(control.text), parent);
+    group->setTitle(layoutText(control.text));
+}
+
+void setUp(QLabel *label, const form::Control &control)
+{
+    label->setText(layoutText(control.text));
     label->setAlignment(alignment(control.alignment));
     if (control.border == form::Border::Single) {
         label->setFrameShape(QFrame::Box);
@@ -61,25 +67,54 @@ QLabel *makeLabel(const form::Control &control, QWidget *parent)
         label->setPalette(palette);
         label->setAutoFillBackground(true);
     }
-    return label;
 }
 
-QWidget *makeWidget(const form::Control &control, QWidget *parent)
+void setUp(QLineEdit *edit, const form::Control &control)
 {
-    switch (control.kind) {
-    case form::Kind::GroupBox:
-        return new QGroupBox(layoutText(control.text), parent);
-    case form::Kind::TextBox: {
-        auto *edit = new QLineEdit(layoutText(control.text), parent);
-        edit->setAlignment(alignment(control.alignment));
-        edit->setMaxLength(form::kEntryMaxLength);
-        return edit;
+    edit->setText(layoutText(control.text));
+    edit->setAlignment(alignment(control.alignment));
+    edit->setMaxLength(form::kEntryMaxLength);
+}
+
+void setUp(QPushButton *button, const form::Control &control)
+{
+    button->setText(layoutText(control.text));
+}
+
+void setUp(QTimer *timer, const form::Control &)
+{
+    timer->setTimerType(Qt::PreciseTimer);
+    timer->setInterval(form::kClockInterval);
+}
+
+// A control of the layout table, named, placed and in its font.
+template <typename Control>
+Control *make(const form::Control &control, QWidget *parent)
+{
+    auto *made = new Control(parent);
+    made->setObjectName(QLatin1StringView(control.name));
+    setUp(made, control);
+    if constexpr (std::is_base_of_v<QWidget, Control>) {
+        made->setGeometry(ui::PlaceInParent(control));
+        made->setFont(ui::LayoutFont(control.pointSize, control.bold));
     }
-    case form::Kind::PushButton:
-        return new QPushButton(layoutText(control.text), parent);
-    default:
-        return makeLabel(control, parent);
-    }
+    return made;
+}
+
+// The kind of control that a member's type holds.
+template <typename Control>
+constexpr form::Kind kindOf(Control *Form1::*)
+{
+    if constexpr (std::is_same_v<Control, QGroupBox>)
+        return form::Kind::GroupBox;
+    else if constexpr (std::is_same_v<Control, QLineEdit>)
+        return form::Kind::TextBox;
+    else if constexpr (std::is_same_v<Control, QPushButton>)
+        return form::Kind::PushButton;
+    else if constexpr (std::is_same_v<Control, QTimer>)
+        return form::Kind::Timer;
+    else
+        return form::Kind::Label;
 }
 
 } // namespace
@@ -90,36 +125,25 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setWindowTitle(QString::fromStdU16String(std::u16string(form::kTitle)));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    setFixedSize(ui::FromTwips(0, 0, form::kClientWidth, form::kClientHeight).size());
+    setFixedSize(ui::FromTwips({0, 0, form::kClientWidth, form::kClientHeight}).size());
     setPalette(ui::LayoutPalette());
     setAutoFillBackground(true);
     setFont(ui::LayoutFont(form::kDialogPointSize));
 
     for (const form::Control &control : form::kControls)
         create(control);
-    Frame3 = findChild<QGroupBox *>(u"Frame3"_s);
-    lbltime = findChild<QLabel *>(u"lbltime"_s);
-    lbldate = findChild<QLabel *>(u"lbldate"_s);
-    Frame2 = findChild<QGroupBox *>(u"Frame2"_s);
-    Divisions = findChild<QLabel *>(u"Divisions"_s);
-    turns = findChild<QLabel *>(u"turns"_s);
-    lbldecimal = findChild<QLabel *>(u"lbldecimal"_s);
-    lblwhole = findChild<QLabel *>(u"lblwhole"_s);
-    Frame1 = findChild<QGroupBox *>(u"Frame1"_s);
-    txtinch = findChild<QLineEdit *>(u"txtinch"_s);
-    Label4 = findChild<QLabel *>(u"Label4"_s);
-    Label2 = findChild<QLabel *>(u"Label2"_s);
-    Label1 = findChild<QLabel *>(u"Label1"_s);
-    Label3 = findChild<QLabel *>(u"Label3"_s);
-    cmdCalculate = findChild<QPushButton *>(u"cmdCalculate"_s);
 
-    txtinch->setAccessibleName(u"Dimension in inches"_s);
+    txtinch->setAccessibleName(layoutText(form::AccessibleName(form::Id::txtinch)));
     cmdCalculate->setAutoDefault(true);
 
-    ui::QuietLabelAccessible::makeQuiet(lbltime, u"Time"_s);
-    ui::QuietLabelAccessible::makeQuiet(lbldate, u"Date"_s);
-    lblwhole->setAccessibleDescription(u"Whole turns"_s);
-    lbldecimal->setAccessibleDescription(u"Divisions"_s);
+    ui::QuietLabelAccessible::makeQuiet(
+        lbltime, layoutText(form::AccessibleDescription(form::Id::lbltime)));
+    ui::QuietLabelAccessible::makeQuiet(
+        lbldate, layoutText(form::AccessibleDescription(form::Id::lbldate)));
+    lblwhole->setAccessibleDescription(
+        layoutText(form::AccessibleDescription(form::Id::lblwhole)));
+    lbldecimal->setAccessibleDescription(
+        layoutText(form::AccessibleDescription(form::Id::lbldecimal)));
 
     setTabOrder(cmdCalculate, txtinch);
     cmdCalculate->setFocus(Qt::OtherFocusReason);
@@ -140,25 +164,52 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     new ui::WindowPlacement(this);
 }
 
-// Creates one control of the layout table as the member of its name.
+// Each control's member, by identity: one entry for each row of the layout
+// table, in its order, or the program does not compile.
+Form1::Member Form1::member(form::Id id)
+{
+    using form::Id;
+    static constexpr struct {
+        Id id;
+        Member member;
+    } members[] = {
+        {Id::Frame3, &Form1::Frame3},         {Id::lbltime, &Form1::lbltime},
+        {Id::lbldate, &Form1::lbldate},       {Id::tmrclock, &Form1::tmrclock},
+        {Id::Frame2, &Form1::Frame2},         {Id::Divisions, &Form1::Divisions},
+        {Id::turns, &Form1::turns},           {Id::lbldecimal, &Form1::lbldecimal},
+        {Id::lblwhole, &Form1::lblwhole},     {Id::Frame1, &Form1::Frame1},
+        {Id::txtinch, &Form1::txtinch},       {Id::Label4, &Form1::Label4},
+        {Id::Label2, &Form1::Label2},         {Id::Label1, &Form1::Label1},
+        {Id::Label3, &Form1::Label3},         {Id::cmdCalculate, &Form1::cmdCalculate},
+    };
+    static_assert(std::size(members) == form::kControlCount,
+                  "every control of the layout table needs a member");
+    static_assert(form::MapsEveryControl(members), "the members are not in table order");
+    static_assert(std::ranges::all_of(members, [](const auto &entry) {
+                      return std::visit([](auto held) { return kindOf(held); }, entry.member)
+                          == form::kControls[entry.id].kind;
+                  }),
+                  "a member's type does not hold its control's kind");
+    return members[form::Index(id)].member;
+}
+
+// Creates one control of the layout table as the member of its identity.
 void Form1::create(const form::Control &control)
 {
-    const QString name = QLatin1StringView(control.name);
-    if (control.kind == form::Kind::Timer) {
-        tmrclock = new QTimer(this);
-        tmrclock->setObjectName(name);
-        tmrclock->setTimerType(Qt::PreciseTimer);
-        tmrclock->setInterval(form::kClockInterval);
-        return;
-    }
-    QWidget *parent = control.parent == form::kFormName
-        ? this
-        : findChild<QWidget *>(QLatin1StringView(control.parent), Qt::FindDirectChildrenOnly);
-    QWidget *widget = makeWidget(control, parent);
-    widget->setObjectName(name);
-    widget->setGeometry(place(control));
-    widget->setFont(ui::LayoutFont(control.pointSize, control.bold));
+    std::visit(
+        [&](auto held) {
+            using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*held)>>;
+            this->*held = make<Control>(control, parentOf(control));
+        },
+        member(control.id));
+}
 
+// The window, or the group box that holds the control: created before it.
+QWidget *Form1::parentOf(const form::Control &control)
+{
+    if (control.parent == form::Id::Form1)
+        return this;
+    return this->*std::get<QGroupBox *Form1::*>(member(control.parent));
 }
 
 // Connects a signal to a handler. A ConversionError that leaves the handler

@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+#include <cstdint>
+#include <variant>
+
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -13,6 +16,7 @@ class ConversionError;
 }
 namespace form {
 struct Control;
+enum class Id : std::uint8_t;
 }
 namespace ui {
 class Notice;
@@ -32,7 +36,13 @@ public:
     void tmrclock_Timer();
 
 private:
+    // The member that holds a control of the layout table.
+    using Member = std::variant<QGroupBox *Form1::*, QLabel *Form1::*, QLineEdit *Form1::*,
+                                QPushButton *Form1::*, QTimer *Form1::*>;
+    static Member member(form::Id id);
+
     void create(const form::Control &control);
+    QWidget *parentOf(const form::Control &control);
     template <typename Signal, typename Sender>
     void handle(Sender *sender, Signal signal, void (Form1::*handler)());
     void showResult(QLabel *box, const QString &text);

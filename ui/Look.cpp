@@ -12,15 +12,6 @@ QFont LayoutFont(qreal pointSize, bool bold)
     return font;
 }
 
-QColor LayoutColour(form::Colour colour)
-{
-    const form::Colour rgb = form::IsSystemColour(colour)
-        ? form::StandardSchemeColour(form::SystemColourIndex(colour))
-        : colour;
-    return QColor(static_cast<int>(rgb & 0xFF), static_cast<int>((rgb >> 8) & 0xFF),
-                  static_cast<int>((rgb >> 16) & 0xFF));
-}
-
 QPalette LayoutPalette()
 {
     const std::pair<QPalette::ColorRole, QColor> colours[] = {

@@ -1,6 +1,6 @@
 #include "ui/Notice.h"
 
-#include "form/Notice.h"
+#include "form/NoticeDesign.h"
 #include "ui/Look.h"
 
 #include <QApplication>

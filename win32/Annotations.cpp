@@ -57,14 +57,13 @@ void Annotations::setDescription(HWND control, const wchar_t *description)
                                    PROPID_ACC_DESCRIPTION, const_cast<wchar_t *>(description));
 }
 
-void Annotations::clear(std::initializer_list<HWND> controls)
+void Annotations::clear(HWND control)
 {
     if (m_services == nullptr)
         return;
     const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
-    for (HWND control : controls)
-        m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                                   properties, 2);
+    m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
+                               properties, 2);
 }
 
 } // namespace win32

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <initializer_list>
-
 struct IAccPropServices;
 
 namespace win32 {
@@ -24,8 +22,8 @@ public:
     void start();
     void setName(HWND control, const wchar_t *name);
     void setDescription(HWND control, const wchar_t *description);
-    // Drops the annotations of these controls; call before they are destroyed.
-    void clear(std::initializer_list<HWND> controls);
+    // Drops the annotations of a control; call before it is destroyed.
+    void clear(HWND control);
 
 private:
     HMODULE m_ole = nullptr;

@@ -1,7 +1,5 @@
 #include "win32/Dpi.h"
 
-#include "form/Layout.h"
-
 namespace win32 {
 
 namespace {
@@ -46,7 +44,13 @@ SIZE WindowSizeFor(SIZE client, DWORD style, DWORD exStyle, UINT dpi)
 
 int FromTwips(int twips, UINT dpi)
 {
-    return MulDiv(twips, static_cast<int>(dpi), form::kTwipsPerInch);
+    return form::Pixels(twips, static_cast<int>(dpi));
+}
+
+RECT FromTwips(form::Rect twips, UINT dpi)
+{
+    const form::Rect pixels = form::Pixels(twips, static_cast<int>(dpi));
+    return {pixels.left, pixels.top, pixels.left + pixels.width, pixels.top + pixels.height};
 }
 
 } // namespace win32

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/Twips.h"
+
 #include <windows.h>
 
 namespace win32 {
@@ -14,7 +16,10 @@ UINT WindowDpi(HWND window);
 // The outer size of a window whose client area has the given size, at dpi.
 SIZE WindowSizeFor(SIZE client, DWORD style, DWORD exStyle, UINT dpi);
 
-// A length in twips at dpi: twips * dpi / 1440, rounded.
+// A position in twips at dpi: twips * dpi / 1440, rounded.
 int FromTwips(int twips, UINT dpi);
+
+// A rectangle in twips at dpi, each edge rounded on its own.
+RECT FromTwips(form::Rect twips, UINT dpi);
 
 } // namespace win32

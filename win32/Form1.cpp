@@ -1,8 +1,8 @@
 #include "win32/Form1.h"
 
 #include "core/TurnConversion.h"
-#include "form/FitFont.h"
-#include "form/Notice.h"
+#include "form/FittingSize.h"
+#include "form/NoticeDesign.h"
 #include "form/Placement.h"
 #include "win32/Dpi.h"
 #include "win32/Keystrokes.h"
@@ -11,6 +11,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <utility>
 
 using win32::FromTwips;
 using win32::WindowText;
@@ -28,11 +29,6 @@ constexpr UINT_PTR kSubclass = 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
-
-const form::Control &layoutOf(std::string_view name)
-{
-    return form::ControlNamed(name);
-}
 
 const form::Control *layoutOf(HWND control)
 {
@@ -233,11 +229,14 @@ LRESULT Form1::handleControlMessage(HWND control, UINT message, WPARAM wParam, L
         m_focus = control;
         break;
     case WM_KILLFOCUS:
-        m_clickGaveFocus = false;
+        if (control == txtinch)
+            m_clickGaveFocus = false;
         break;
     case WM_LBUTTONDOWN:
-        if (control == txtinch)
-            m_clickGaveFocus = GetFocus() != txtinch;
+        if (control == txtinch) {
+            onEntryButtonDown(wParam, lParam);
+            return 0;
+        }
         break;
     case WM_LBUTTONUP:
         if (control == txtinch) {
@@ -288,12 +287,13 @@ void Form1::createControls()
         SendMessageW(window, WM_SETFONT,
                      reinterpret_cast<WPARAM>(m_look.font(control.pointSize, control.bold, m_dpi)),
                      FALSE);
-        member(control) = window;
+        windowOf(control.id) = window;
     }
     // A group box lies below what it holds, which paints over it.
     for (HWND group : {Frame1, Frame2, Frame3})
         SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageW(txtinch, EM_SETLIMITTEXT, form::kEntryMaxLength, 0);
+    m_entryText = WindowText(txtinch);
     setEntryMargins();
     fitEntry();
     for (HWND focusable : {txtinch, cmdCalculate})
@@ -305,36 +305,49 @@ void Form1::createControls()
 // twips x dpi / 1440, rounded, so that neighbours still meet.
 RECT Form1::placeOf(const form::Control &control) const
 {
-    const form::Rect place = form::InForm(control);
-    return {FromTwips(place.left, m_dpi), FromTwips(place.top, m_dpi),
-            FromTwips(place.left + place.width, m_dpi), FromTwips(place.top + place.height, m_dpi)};
+    return FromTwips(form::InForm(control), m_dpi);
 }
 
 void Form1::onShown()
 {
     m_annotations.start();
-    m_annotations.setName(txtinch, L"Dimension in inches");
-    m_annotations.setDescription(lblwhole, L"Whole turns");
-    m_annotations.setDescription(lbldecimal, L"Divisions");
-    m_annotations.setDescription(lbltime, L"Time");
-    m_annotations.setDescription(lbldate, L"Date");
+    for (const form::Accessible &entry : form::kAccessible) {
+        if (!entry.name.empty())
+            m_annotations.setName(windowOf(entry.id), win32::Wide(entry.name).c_str());
+        if (!entry.description.empty())
+            m_annotations.setDescription(windowOf(entry.id),
+                                         win32::Wide(entry.description).c_str());
+    }
 }
 
-HWND &Form1::member(const form::Control &control)
+// Each control's member, by identity: one entry for each row of the layout
+// table, in its order, or the program does not compile.
+Form1::Member Form1::member(form::Id id)
 {
-    HWND Form1::*const members[] = {&Form1::Frame3, &Form1::lbltime,    &Form1::lbldate,
-                                    &Form1::Frame2, &Form1::Divisions,  &Form1::turns,
-                                    &Form1::lbldecimal, &Form1::lblwhole, &Form1::Frame1,
-                                    &Form1::txtinch, &Form1::Label4,    &Form1::Label2,
-                                    &Form1::Label1, &Form1::Label3,     &Form1::cmdCalculate};
-    constexpr std::string_view names[] = {"Frame3", "lbltime", "lbldate", "Frame2", "Divisions",
-                                          "turns", "lbldecimal", "lblwhole", "Frame1",
-                                          "txtinch", "Label4", "Label2", "Label1", "Label3",
-                                          "cmdCalculate"};
-    std::size_t i = 0;
-    while (names[i] != control.name)
-        ++i;
-    return this->*members[i];
+    using form::Id;
+    static constexpr struct {
+        Id id;
+        Member member;
+    } members[] = {
+        {Id::Frame3, &Form1::Frame3},         {Id::lbltime, &Form1::lbltime},
+        {Id::lbldate, &Form1::lbldate},       {Id::tmrclock, &Form1::tmrclock},
+        {Id::Frame2, &Form1::Frame2},         {Id::Divisions, &Form1::Divisions},
+        {Id::turns, &Form1::turns},           {Id::lbldecimal, &Form1::lbldecimal},
+        {Id::lblwhole, &Form1::lblwhole},     {Id::Frame1, &Form1::Frame1},
+        {Id::txtinch, &Form1::txtinch},       {Id::Label4, &Form1::Label4},
+        {Id::Label2, &Form1::Label2},         {Id::Label1, &Form1::Label1},
+        {Id::Label3, &Form1::Label3},         {Id::cmdCalculate, &Form1::cmdCalculate},
+    };
+    static_assert(std::size(members) == form::kControlCount,
+                  "every control of the layout table needs a member");
+    static_assert(form::MapsEveryControl(members), "the members are not in table order");
+    return members[form::Index(id)].member;
+}
+
+// The window of a control; the timer has none.
+HWND &Form1::windowOf(form::Id id)
+{
+    return this->*std::get<HWND Form1::*>(member(id));
 }
 
 // Places every control again and gives it its font at the window's new dpi;
@@ -345,7 +358,7 @@ void Form1::layout()
         if (control.kind == form::Kind::Timer)
             continue;
         const RECT place = placeOf(control);
-        HWND window = member(control);
+        HWND window = windowOf(control.id);
         SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left,
                      place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(window, WM_SETFONT,
@@ -378,18 +391,19 @@ void Form1::onDestroy()
 {
     KillTimer(m_hwnd, tmrclock);
     m_notice.dismiss();
-    m_annotations.clear({txtinch, lblwhole, lbldecimal, lbltime, lbldate});
+    for (const form::Accessible &entry : form::kAccessible)
+        m_annotations.clear(windowOf(entry.id));
     PostQuitMessage(0);
 }
 
 void Form1::onCommand(int id, int code)
 {
-    const int button = form::ControlId(layoutOf("cmdCalculate"));
-    const int entry = form::ControlId(layoutOf("txtinch"));
+    const int button = form::ControlId(form::kControls[form::Id::cmdCalculate]);
+    const int entry = form::ControlId(form::kControls[form::Id::txtinch]);
     if ((id == button && code == BN_CLICKED) || (id == IDOK && GetFocus() == cmdCalculate)) {
         m_notice.dismiss();
         run(&Form1::cmdCalculate_Click);
-    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr) {
+    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr && entryTextChanged()) {
         m_notice.dismiss();
         run(&Form1::txtinch_Change);
         fitEntry();
@@ -472,6 +486,29 @@ void Form1::onQueuedBackspace()
         win32::SendPlainBackspace(target);
 }
 
+// A press that gives the entry the focus gives it first, as a press into an
+// entry that has the focus selects from the press: a drag then selects from
+// where it began, not from the start of the selection the focus made.
+void Form1::onEntryButtonDown(WPARAM keys, LPARAM point)
+{
+    m_clickGaveFocus = GetFocus() != txtinch;
+    if (m_clickGaveFocus)
+        SetFocus(txtinch);
+    DefSubclassProc(txtinch, WM_LBUTTONDOWN, keys, point);
+}
+
+// An edit control can notify a change that leaves its text as it was (Wine's
+// notifies twice for one undo, and once for Select All): that is no change of
+// the text, and runs no handler.
+bool Form1::entryTextChanged()
+{
+    std::u16string text = WindowText(txtinch);
+    if (text == m_entryText)
+        return false;
+    m_entryText = std::move(text);
+    return true;
+}
+
 // A click that gave the entry the focus keeps the selection made then, unless
 // it dragged a selection of its own.
 void Form1::onEntryButtonUp()
@@ -538,7 +575,28 @@ void Form1::fitEntry()
     RECT text = {};
     SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     constexpr int kCaret = 1;
-    fitFont(txtinch, layoutOf("txtinch"), text.right - text.left - kCaret);
+    fitFont(txtinch, form::kControls[form::Id::txtinch], text.right - text.left - kCaret);
+    showWholeEntry();
+}
+
+// An edit control that scrolled to keep the caret in view keeps the scroll
+// when a smaller font makes its text fit, until the caret next moves: the
+// caret goes to the start, which scrolls the control home, and back.
+void Form1::showWholeEntry()
+{
+    RECT area = {};
+    SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const LRESULT first = SendMessageW(txtinch, EM_POSFROMCHAR, 0, 0);
+    if (first == -1 || static_cast<short>(LOWORD(first)) >= area.left)
+        return;
+    DWORD start = 0;
+    DWORD end = 0;
+    SendMessageW(txtinch, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    SendMessageW(txtinch, EM_SETSEL, 0, 0);
+    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
+    SendMessageW(txtinch, EM_SETSEL, start, static_cast<LPARAM>(end));
+    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
 }
 
 // Gives the control the largest font, up to the layout's size, at which its

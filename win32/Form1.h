@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <variant>
 
 namespace core {
 class ConversionError;
@@ -54,7 +55,9 @@ private:
     void onTimer(UINT_PTR timer);
     void onQueuedBackspace();
     void onShown();
+    void onEntryButtonDown(WPARAM keys, LPARAM point);
     void onEntryButtonUp();
+    bool entryTextChanged();
 
     void createControls();
     RECT placeOf(const form::Control &control) const;
@@ -66,8 +69,13 @@ private:
     void fitFont(HWND control, const form::Control &layout, int room);
     void fitEntry();
     void setEntryMargins();
+    void showWholeEntry();
     void showFailure(const core::ConversionError &error);
-    HWND &member(const form::Control &control);
+    // The member that holds a control of the layout table: a window, or the
+    // timer's ID.
+    using Member = std::variant<HWND Form1::*, UINT_PTR Form1::*>;
+    static Member member(form::Id id);
+    HWND &windowOf(form::Id id);
 
     HWND m_hwnd = nullptr;
     HWND Frame3 = nullptr;
@@ -91,6 +99,7 @@ private:
     HWND m_focus = nullptr;        // the control that last had the focus
     bool m_restoringFocus = false; // the focus comes back with the window
     bool m_clickGaveFocus = false; // the entry's focus came with this click
+    std::u16string m_entryText;    // the entry's text at its last change notification
     win32::Look m_look;
     win32::Notice m_notice;
     win32::Annotations m_annotations;

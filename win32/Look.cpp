@@ -24,7 +24,7 @@ HFONT createFont(const wchar_t *face, int height, bool bold)
     LOGFONTW font = {};
     font.lfHeight = -height;
     font.lfWeight = bold ? FW_BOLD : FW_NORMAL;
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfCharSet = ANSI_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = DEFAULT_QUALITY;
     font.lfPitchAndFamily = VARIABLE_PITCH | FF_SWISS;
@@ -32,13 +32,18 @@ HFONT createFont(const wchar_t *face, int height, bool bold)
     return CreateFontIndirectW(&font);
 }
 
-bool isScalable(HDC dc, HFONT font)
+// Whether the font takes any size and draws the Western set it asks for. A
+// region whose font substitutes send the bitmap face to another character set
+// ("MS Sans Serif,0" to "MS Sans Serif,178") gets a face of other widths.
+bool isScalableWestern(HDC dc, HFONT font)
 {
     const HGDIOBJ old = SelectObject(dc, font);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(dc, &metrics);
+    const int charset = GetTextCharset(dc);
     SelectObject(dc, old);
-    return (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0;
+    return (metrics.tmPitchAndFamily & (TMPF_TRUETYPE | TMPF_VECTOR)) != 0
+        && charset == ANSI_CHARSET;
 }
 
 } // namespace
@@ -107,11 +112,11 @@ HFONT Look::font(double pointSize, bool bold, UINT dpi)
     const int height = static_cast<int>(std::lround(pointSize * dpi / 72.0));
     if (m_face == nullptr) {
         // Decided once: where the layout's face is the bitmap font, which
-        // cannot take the sizes of the layout and of fitting, its TrueType
-        // successor stands in.
+        // cannot take the sizes of the layout and of fitting, or the region
+        // sends it to another character set, its TrueType successor stands in.
         m_face = reinterpret_cast<const wchar_t *>(form::kFontFace.data());
         const HFONT layoutFace = createFont(m_face, height, bold);
-        if (!isScalable(m_measure, layoutFace))
+        if (!isScalableWestern(m_measure, layoutFace))
             m_face = L"Microsoft Sans Serif";
         DeleteObject(layoutFace);
     }

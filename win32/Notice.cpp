@@ -1,6 +1,6 @@
 #include "win32/Notice.h"
 
-#include "form/Notice.h"
+#include "form/NoticeDesign.h"
 #include "win32/Dpi.h"
 #include "win32/Look.h"
 

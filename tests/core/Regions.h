@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/NumericText.h"
+#include "tests/EntryCases.h"
 
 #include <gtest/gtest.h>
 
@@ -11,15 +12,12 @@
 #include <string>
 #include <string_view>
 
-// The separators of the regions the tables are written for, spelled out here
-// rather than read from any locale data.
+// The separators of the regions the tables are written for, spelled out
+// rather than read from any locale data; en_US's for any other.
 inline core::Separators regionSeparators(std::string_view region)
 {
-    if (region == "de_DE")
-        return {u',', u'.'};
-    if (region == "fr_FR")
-        return {u',', u'\u202F'};
-    return {u'.', u','};
+    const cases::Region *row = cases::RegionNamed(region);
+    return row == nullptr ? core::Separators{u'.', u','} : core::Separators{row->decimal, row->group};
 }
 
 // A double's bits as hex digits: doubles are compared bit for bit, so that

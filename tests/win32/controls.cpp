@@ -1,12 +1,42 @@
 // Reads the Brantile window from outside, as tools and screen readers do:
 // finds it by its title and prints, one a line, "ID text" for each control
-// that takes part in a conversion, then "focus ID". With the argument
-// "convert" it prints the screen point in the middle of Convert instead.
+// that takes part in a conversion, then "focus ID". Other commands:
+//   convert      the screen point in the middle of Convert;
+//   entry        "selection START END", then "shown FIRST CARET LEFT RIGHT":
+//                the x of the entry's first character (EM_POSFROMCHAR) and of
+//                its caret, and the edges of its text area (EM_GETRECT);
+//   point INDEX  the screen point at the left of the entry's character INDEX,
+//                or right of its text for INDEX -1;
+//   paste TEXT   puts TEXT on the clipboard.
 #include <windows.h>
 
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <string_view>
+
+namespace {
+
+// EM_POSFROMCHAR's x, signed: left of the text area is negative.
+int xOf(HWND entry, WPARAM index)
+{
+    return static_cast<short>(LOWORD(SendMessageW(entry, EM_POSFROMCHAR, index, 0)));
+}
+
+void paste(const char *text)
+{
+    const std::size_t bytes = std::strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    std::memcpy(GlobalLock(memory), text, bytes);
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_TEXT, memory);
+    CloseClipboard();
+}
+
+} // namespace
 
 int main(int argc, char **argv)
 {
@@ -15,10 +45,40 @@ int main(int argc, char **argv)
         std::fputs("no Brantile window\n", stderr);
         return 1;
     }
-    if (argc == 2 && std::string_view(argv[1]) == "convert") {
+    const HWND entry = GetDlgItem(form, 102);
+    const std::string_view command = argc >= 2 ? argv[1] : "";
+    if (command == "convert") {
         RECT button = {};
         GetWindowRect(GetDlgItem(form, 100), &button);
         std::printf("%ld %ld\n", (button.left + button.right) / 2, (button.top + button.bottom) / 2);
+        return 0;
+    }
+    if (command == "entry") {
+        DWORD start = 0;
+        DWORD end = 0;
+        SendMessageW(entry, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                     reinterpret_cast<LPARAM>(&end));
+        RECT area = {};
+        SendMessageW(entry, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+        GUITHREADINFO thread = {};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(GetWindowThreadProcessId(form, nullptr), &thread);
+        std::printf("selection %lu %lu\nshown %d %ld %ld %ld\n", start, end, xOf(entry, 0),
+                    thread.hwndCaret == entry ? thread.rcCaret.left : -1, area.left, area.right);
+        return 0;
+    }
+    if (command == "point" && argc == 3) {
+        const int index = std::atoi(argv[2]);
+        RECT client = {};
+        GetClientRect(entry, &client);
+        POINT point = {index < 0 ? client.right - 3 : xOf(entry, static_cast<WPARAM>(index)),
+                       client.bottom / 2};
+        ClientToScreen(entry, &point);
+        std::printf("%ld %ld\n", point.x, point.y);
+        return 0;
+    }
+    if (command == "paste" && argc == 3) {
+        paste(argv[2]);
         return 0;
     }
     for (const int id : {102, 104, 105}) {

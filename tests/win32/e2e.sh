@@ -1,8 +1,11 @@
 #!/bin/sh
 # The Windows program end to end under Wine on Xvfb, with real keystrokes and
 # a real click from xdotool: Tab, 1.3, a click on Convert gives 20 turns and
-# "50." divisions. The controls are read from outside by their IDs; a
-# screenshot goes to ARTIFACTS/e2e-windows.png.
+# "50." divisions. Then the entry: six digits typed or pasted stay in view,
+# Undo after a refused key and Select All keep the number, and a drag into the
+# unfocused entry selects what it dragged over. The controls are read from
+# outside by their IDs; screenshots go to ARTIFACTS/e2e-windows.png and
+# ARTIFACTS/e2e-windows-entry.png.
 # Usage: e2e.sh WINE_RUN BRANTILE_EXE CONTROLS_EXE ARTIFACTS
 set -eu
 wine_run=$1
@@ -61,3 +64,78 @@ if [ "$actual" != "$expected" ]; then
     exit 1
 fi
 echo "Tab, 1.3, Convert: 20 turns and 50. divisions; screenshot in $artifacts/e2e-windows.png"
+
+probe() {
+    "$wine_run" "$controls" "$@" | tr -d '\r'
+}
+fail() {
+    printf '%s\n' "$*" >&2
+    exit 1
+}
+# Waits until the entry holds the text.
+entry_is() {
+    for _ in $(seq 50); do
+        [ "$(read_controls | sed -n 's/^102 //p')" = "$1" ] && return 0
+        sleep 0.1
+    done
+    fail "$2: the entry holds \"$(read_controls | sed -n 's/^102 //p')\", not \"$1\""
+}
+# The whole text in view, centred: its first character and the caret behind
+# it inside the text area, as far from its left edge as from its right.
+whole() {
+    set -- "$1" $(probe entry | sed -n 's/^shown //p')
+    [ "$2" -ge "$4" ] && [ "$3" -le "$5" ] && [ $(($2 - $4 - ($5 - $3))) -le 2 ] &&
+        [ $(($5 - $3 - ($2 - $4))) -le 2 ] ||
+        fail "$1: first character at x=$2, caret at x=$3, text area $4 to $5"
+    echo "$1: first character at x=$2, caret at x=$3, text area $4 to $5"
+}
+selection_is() {
+    actual=$(probe entry | sed -n 's/^selection //p')
+    [ "$actual" = "$1" ] || fail "$2: selection $actual, not $1"
+    echo "$2: selection $actual"
+}
+convert=$(probe convert)
+
+xdotool key Tab
+xdotool type --delay 50 '123456'
+entry_is 123456 "typed"
+whole "123456 typed"
+import -window "$window" "$artifacts/e2e-windows-entry.png"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $convert click 1
+xdotool key Tab
+whole "123456 converted, back in the entry"
+probe paste 123456
+xdotool key Tab Tab ctrl+v
+entry_is 123456 "pasted"
+xdotool key End
+whole "123456 pasted"
+
+xdotool key Tab Tab
+xdotool type --delay 50 '1.25a'
+entry_is 1.25 "a refused letter"
+xdotool key --delay 100 ctrl+z ctrl+z
+sleep 0.5
+entry_is 1.25 "Undo twice after the refused letter"
+echo "Undo twice after 1.25a: 1.25"
+
+xdotool key Tab Tab
+xdotool type --delay 50 '1.'
+xdotool key Home Delete
+entry_is . "a separator left alone"
+xdotool key ctrl+a
+sleep 0.5
+entry_is . "Select All"
+selection_is "0 1" "Select All on ."
+
+xdotool key Tab Tab
+xdotool type --delay 50 '12.5'
+xdotool key Tab
+entry_is 12.5 "12.5"
+# shellcheck disable=SC2046
+xdotool mousemove --sync $(probe point -1) mousedown 1
+# shellcheck disable=SC2046
+xdotool mousemove --sync $(probe point 2) mouseup 1
+sleep 0.3
+selection_is "2 4" "a drag from the end of 12.5 to its separator"
+read_controls | grep -qx 'focus 102' || fail "the drag gave the entry no focus"

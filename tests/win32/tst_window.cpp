@@ -2,6 +2,7 @@
 // through its controls.
 #include "core/TurnConversion.h"
 #include "tests/EntryCases.h"
+#include "tests/Places.h"
 #include "tests/win32/WindowFixture.h"
 
 #include <commctrl.h>
@@ -114,10 +115,10 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
     GetClientRect(form(), &client);
     EXPECT_EQ(client.right, 245);
     EXPECT_EQ(client.bottom, 433);
-    for (const form::Control &control : form::kControls) {
-        if (control.kind == form::Kind::Timer)
-            continue;
-        SCOPED_TRACE(std::string(control.name));
+    ASSERT_EQ(std::size(cases::kPlaces), form::kControlCount - 1); // all but the timer
+    for (const cases::Place &row : cases::kPlaces) {
+        SCOPED_TRACE(std::string(row.name));
+        const form::Control &control = form::ControlNamed(row.name);
         const HWND window = item(control.name);
         ASSERT_NE(window, nullptr);
         std::array<wchar_t, 32> className = {};
@@ -130,12 +131,11 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
         RECT place = {};
         GetWindowRect(window, &place);
         MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
-        const form::Rect twips = form::InForm(control);
-        EXPECT_EQ(place.left, twips.left / 15);
-        EXPECT_EQ(place.top, twips.top / 15);
-        EXPECT_EQ(place.right - place.left, twips.width / 15);
-        EXPECT_EQ(place.bottom - place.top, twips.height / 15);
-        EXPECT_EQ(fontHeight(window), static_cast<int>(std::lround(control.pointSize * 96 / 72)));
+        EXPECT_EQ(place.left, row.at96.left);
+        EXPECT_EQ(place.top, row.at96.top);
+        EXPECT_EQ(place.right - place.left, row.at96.width);
+        EXPECT_EQ(place.bottom - place.top, row.at96.height);
+        EXPECT_EQ(fontHeight(window), row.font96);
         const bool focusable = control.kind == form::Kind::TextBox
             || control.kind == form::Kind::PushButton;
         EXPECT_EQ((GetWindowLongW(window, GWL_STYLE) & WS_TABSTOP) != 0, focusable);
@@ -143,6 +143,24 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
     EXPECT_EQ(GetDlgItem(form(), IDOK), nullptr);
     EXPECT_EQ(GetDlgItem(form(), IDCANCEL), nullptr);
     EXPECT_EQ(SendMessageW(item("txtinch"), EM_GETLIMITTEXT, 0, 0), 6);
+}
+
+// Every font is drawn in the Western character set of the face asked for,
+// whatever the code page of the region: a font of the default set takes a
+// fallback face where the code page is not Western.
+TEST_F(WindowTest, FontsAreWestern)
+{
+    const HDC dc = CreateCompatibleDC(nullptr);
+    for (const form::Control &control : form::kControls) {
+        if (control.kind == form::Kind::Timer)
+            continue;
+        SCOPED_TRACE(std::string(control.name));
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(item(control.name), WM_GETFONT, 0, 0));
+        const HGDIOBJ old = SelectObject(dc, font);
+        EXPECT_EQ(GetTextCharset(dc), ANSI_CHARSET);
+        SelectObject(dc, old);
+    }
+    DeleteDC(dc);
 }
 
 TEST_F(WindowTest, FixedWindowCentredOnTheWorkArea)
@@ -380,9 +398,10 @@ TEST_F(WindowTest, DragThatGivesTheFocusKeepsItsOwnSelection)
     PostMessageW(entry, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(client.right / 2, y));
     PostMessageW(entry, WM_LBUTTONUP, 0, MAKELPARAM(client.right / 2, y));
     drain();
+    // From the press, at the end of "0.000", back to the middle.
     const auto [start, end] = selection(entry);
-    EXPECT_LT(end - start, 5u);
-    EXPECT_GT(end - start, 0u);
+    EXPECT_GT(start, 0u);
+    EXPECT_EQ(end, 5u);
 }
 
 // The focus that comes back with the window selects nothing: typing goes on
@@ -428,16 +447,41 @@ TEST_P(FitTable, ResultsStayWhole)
 
 INSTANTIATE_TEST_SUITE_P(Table, FitTable, testing::ValuesIn(cases::kFit), caseName<cases::Fit>);
 
+// The entry's text lies inside its text area, centred: the edit control kept
+// no scroll from a larger font.
+void expectInView(HWND entry)
+{
+    RECT area = {};
+    SendMessageW(entry, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    const int first = static_cast<short>(LOWORD(SendMessageW(entry, EM_POSFROMCHAR, 0, 0)));
+    const int end = first + currentWidth(entry);
+    EXPECT_GE(first, area.left);
+    EXPECT_LE(end, area.right);
+    EXPECT_LE(std::abs((first - area.left) - (area.right - end)), 2);
+}
+
 TEST_F(WindowTest, EntryTextStaysWhole)
 {
-    for (const std::u16string_view entry : cases::kEntryFits) {
-        play(u"{Tab}{Paste:" + local(entry) + u"}");
-        ASSERT_EQ(text("txtinch"), local(entry));
-        EXPECT_LE(currentWidth(item("txtinch")), entryRoom(item("txtinch")));
+    for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+        SCOPED_TRACE(dpi);
+        const int scale = static_cast<int>(dpi);
+        RECT suggested = {0, 0, MulDiv(260, scale, 96), MulDiv(470, scale, 96)};
+        SendMessageW(form(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        for (const std::u16string_view entry : cases::kEntryFits) {
+            play(u"{Tab}{Paste:" + local(entry) + u"}");
+            ASSERT_EQ(text("txtinch"), local(entry));
+            EXPECT_LE(currentWidth(item("txtinch")), entryRoom(item("txtinch")));
+            expectInView(item("txtinch"));
+            play(u"{Tab}");
+        }
+        play(u"{Tab}123456");
+        expectInView(item("txtinch"));
+        play(u"{Convert}{Tab}{Paste:1}");
+        EXPECT_EQ(fontHeight(item("txtinch")), MulDiv(32, scale, 96));
+        expectInView(item("txtinch"));
         play(u"{Tab}");
     }
-    play(u"{Tab}{Paste:1}");
-    EXPECT_EQ(fontHeight(item("txtinch")), 32);
 }
 
 // --- Clock ----------------------------------------------------------------------
@@ -532,20 +576,18 @@ TEST_F(WindowTest, DpiChangeLaysTheWindowOutAgain)
     suggested.bottom = suggested.top + 700;
     SendMessageW(form(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(144, 144),
                  reinterpret_cast<LPARAM>(&suggested));
-    for (const form::Control &control : form::kControls) {
-        if (control.kind == form::Kind::Timer || control.name == "lblwhole"
-            || control.name == "txtinch")
-            continue;
-        SCOPED_TRACE(std::string(control.name));
+    for (const cases::Place &row : cases::kPlaces) {
+        SCOPED_TRACE(std::string(row.name));
         RECT place = {};
-        GetWindowRect(item(control.name), &place);
+        GetWindowRect(item(row.name), &place);
         MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
-        // Edges at twips x 144 / 1440, rounded, so that neighbours still meet.
-        const form::Rect twips = form::InForm(control);
-        const auto at144 = [](int length) { return std::lround(length * 144 / 1440.0); };
-        EXPECT_EQ(place.left, at144(twips.left));
-        EXPECT_EQ(place.bottom - place.top, at144(twips.top + twips.height) - at144(twips.top));
-        EXPECT_EQ(fontHeight(item(control.name)), static_cast<int>(std::lround(control.pointSize * 2)));
+        EXPECT_EQ(place.left, row.at144.left);
+        EXPECT_EQ(place.top, row.at144.top);
+        EXPECT_EQ(place.right - place.left, row.at144.width);
+        EXPECT_EQ(place.bottom - place.top, row.at144.height);
+        if (row.name != "lblwhole" && row.name != "txtinch") { // fitted to their text
+            EXPECT_EQ(fontHeight(item(row.name)), row.font144);
+        }
     }
     const HWND whole = item("lblwhole");
     EXPECT_LE(currentWidth(whole), clientWidth(whole));
