@@ -14,12 +14,12 @@ namespace {
 
 QRect fromTwips(const form::Rect &r)
 {
-    return FromTwips(r.left, r.top, r.width, r.height);
+    return FromTwips(r);
 }
 
 int pixels(int twips)
 {
-    return FromTwips(twips, 0, 0, 0).left();
+    return form::Pixels(twips, kPixelsPerInch);
 }
 
 // The box and its tail as an outline through pixel centres, so that its one
