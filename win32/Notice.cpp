@@ -74,6 +74,7 @@ LRESULT CALLBACK Notice::WindowProc(HWND window, UINT message, WPARAM wParam,
         auto *notice =
             static_cast<Notice *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
         SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(notice));
+        notice->m_window = window;
     }
     auto *notice = reinterpret_cast<Notice *>(GetWindowLongPtrW(window, GWLP_USERDATA));
     if (notice == nullptr || message == WM_NCDESTROY) {

@@ -68,5 +68,7 @@ void WindowTest::play(std::u16string_view script)
 std::u16string WindowTest::noticeText() const
 {
     const HWND notice = GetDlgItem(form(), win32::Notice::kId);
-    return notice != nullptr && IsWindowVisible(notice) ? win32::WindowText(notice) : u"";
+    // Shown, whether or not the form itself is on screen.
+    const bool shown = notice != nullptr && (GetWindowLongW(notice, GWL_STYLE) & WS_VISIBLE) != 0;
+    return shown ? win32::WindowText(notice) : u"";
 }
