@@ -1,8 +1,8 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
-#include "form/Advice.h"
 #include "form/Layout.h"
+#include "form/NoticeDesign.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
 #include "ui/FitFont.h"
@@ -148,7 +148,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setTabOrder(cmdCalculate, txtinch);
     cmdCalculate->setFocus(Qt::OtherFocusReason);
 
-    notice = new ui::Notice(txtinch);
+    notice = new ui::Notice(this);
     connect(txtinch, &QLineEdit::textChanged, notice, &ui::Notice::dismiss);
     connect(cmdCalculate, &QPushButton::clicked, notice, &ui::Notice::dismiss);
     handle(cmdCalculate, &QPushButton::clicked, &Form1::cmdCalculate_Click);
@@ -264,6 +264,6 @@ void Form1::showResult(QLabel *box, const QString &text)
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const QString advice = ui::FromCore(form::FailureAdvice(core::UserSeparators().decimal));
-    notice->showText(ui::FromCore(error.description()) + u'\n' + advice);
+    notice->showText(
+        ui::FromCore(form::NoticeText(error.description(), core::UserSeparators().decimal)));
 }

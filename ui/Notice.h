@@ -5,21 +5,29 @@
 
 namespace ui {
 
-// A short message, plain text, in a small window of its own at the foot of a
-// control, like a tool tip but one that a mouse movement does not take away
-// and that lets clicks through to what lies below. It goes after a few
-// seconds, or when dismissed.
+// A short message, plain text, in a box inside the window over the hints
+// above the entry, with a tail that points at the entry. It never takes the
+// focus. It goes after a few seconds, when dismissed, at any key pressed or
+// click made in the window, and when the window is deactivated, minimized,
+// hidden or closed.
 class Notice : public QLabel {
     Q_OBJECT
 
 public:
-    explicit Notice(QWidget *anchor);
+    explicit Notice(QWidget *window);
 
     void showText(const QString &text);
     void dismiss();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+
 private:
-    QWidget *m_anchor;
+    void fitFont();
+
+    QWidget *m_window;
+    QPolygonF m_shape; // the box and its tail, in the notice's own pixels
     QTimer m_timer;
 };
 

@@ -1,8 +1,8 @@
 #include "win32/Form1.h"
 
 #include "core/TurnConversion.h"
-#include "form/Advice.h"
 #include "form/FittingSize.h"
+#include "form/NoticeDesign.h"
 #include "form/Placement.h"
 #include "win32/Dpi.h"
 #include "win32/Keystrokes.h"
@@ -134,6 +134,8 @@ Form1::~Form1()
 
 void Form1::dispatch(MSG &message)
 {
+    if (win32::Notice::IsInput(message) && (message.hwnd == m_hwnd || IsChild(m_hwnd, message.hwnd)))
+        m_notice.dismiss();
     if (IsDialogMessageW(m_hwnd, &message))
         return;
     TranslateMessage(&message);
@@ -181,6 +183,10 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         onActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
+    case WM_SIZE:
+        if (wParam == SIZE_MINIMIZED)
+            m_notice.dismiss();
+        break;
     case WM_SETFOCUS:
         restoreFocus();
         return 0;
@@ -256,7 +262,7 @@ void Form1::onCreate()
 {
     m_dpi = win32::WindowDpi(m_hwnd);
     createControls();
-    m_notice.create(m_hwnd);
+    m_notice.create(m_hwnd, m_look);
     centre();
     m_focus = cmdCalculate;
     PostMessageW(m_hwnd, kShown, 0, 0);
@@ -428,6 +434,7 @@ void Form1::onErase(HDC dc)
 void Form1::onActivate(bool active)
 {
     if (!active) {
+        m_notice.dismiss();
         if (const HWND focus = GetFocus(); focus != nullptr && IsChild(m_hwnd, focus))
             m_focus = focus;
         return;
@@ -449,6 +456,7 @@ void Form1::restoreFocus()
 void Form1::onDpiChanged(UINT dpi, const RECT &suggested)
 {
     m_dpi = dpi;
+    m_notice.dismiss();
     layout();
     m_look.keepFontsFor(dpi);
     SetWindowPos(m_hwnd, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
@@ -465,8 +473,6 @@ void Form1::onTimer(UINT_PTR timer)
 {
     if (timer == kClockTimer)
         run(&Form1::tmrclock_Timer);
-    else if (timer == win32::Notice::kTimer)
-        m_notice.dismiss();
 }
 
 // The Backspace that txtinch_Change queued goes to the control that has the
@@ -630,7 +636,6 @@ void Form1::setEntryMargins()
 
 void Form1::showFailure(const core::ConversionError &error)
 {
-    const std::u16string text = error.description() + u"\n"
-        + form::FailureAdvice(core::UserSeparators().decimal);
-    m_notice.show(txtinch, win32::Wide(text));
+    m_notice.show(
+        win32::Wide(form::NoticeText(error.description(), core::UserSeparators().decimal)), m_dpi);
 }

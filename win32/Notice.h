@@ -6,29 +6,49 @@
 
 namespace win32 {
 
-// A short message in a balloon at the foot of a control, plain text, that
-// lets clicks through to what lies below. It goes after a few seconds, or
-// when dismissed. The window owns it and calls onTimer for its timer.
+class Look;
+
+// A short message, plain text, in a box inside the window over the hints
+// above the entry, with a tail that points at the entry: a child window of
+// the form, so that it moves with it and is never over another program. It
+// never takes the activation or the focus; a click on it dismisses it. It
+// goes after a few seconds, or when dismissed. A screen reader hears of it
+// through an alert event when it shows.
 class Notice {
 public:
-    static constexpr UINT_PTR kTimer = 2;
+    static constexpr int kId = 99; // the child window's ID; no control of the layout has it
 
     Notice() = default;
     ~Notice();
     Notice(const Notice &) = delete;
     Notice &operator=(const Notice &) = delete;
 
-    void create(HWND owner);
-    void show(HWND anchor, const std::wstring &text);
+    // The form that holds it and the look whose fonts it uses; the window is
+    // made when it is first shown.
+    void create(HWND form, Look &look);
+    void show(const std::wstring &text, UINT dpi);
     void dismiss();
-    HWND hwnd() const { return m_tip; }
+    HWND hwnd() const { return m_window; }
+
+    // Whether a queued message is input that dismisses the notice: a key
+    // pressed or a mouse button pressed.
+    static bool IsInput(const MSG &message);
 
 private:
-    void createTip();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
+                                       LPARAM lParam) noexcept;
+    LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    void createWindow();
+    void place();
+    void fitFont();
+    void onPaint();
 
-    HWND m_owner = nullptr;
-    HWND m_tip = nullptr;
-    std::wstring m_text;
+    HWND m_form = nullptr;
+    HWND m_window = nullptr;
+    Look *m_look = nullptr;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    double m_pointSize = 0;
+    RECT m_box = {}; // the box with the text, in the notice's own pixels
     bool m_shown = false;
 };
 

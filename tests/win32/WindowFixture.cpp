@@ -2,8 +2,6 @@
 
 #include "tests/EntryCases.h"
 
-#include <commctrl.h>
-
 #include <cstring>
 #include <utility>
 
@@ -69,32 +67,8 @@ void WindowTest::play(std::u16string_view script)
 
 std::u16string WindowTest::noticeText() const
 {
-    struct Search {
-        HWND form;
-        HWND tip;
-    } search = {form(), nullptr};
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM found) -> BOOL {
-            auto *s = reinterpret_cast<Search *>(found);
-            std::array<wchar_t, 64> name = {};
-            GetClassNameW(window, name.data(), static_cast<int>(name.size()));
-            if (std::wstring_view(name.data()) == TOOLTIPS_CLASSW
-                && GetWindow(window, GW_OWNER) == s->form && IsWindowVisible(window)) {
-                s->tip = window;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    if (search.tip == nullptr)
-        return {};
-    std::array<wchar_t, 512> text = {};
-    TTTOOLINFOW tool = {};
-    tool.cbSize = sizeof tool;
-    if (!SendMessageW(search.tip, TTM_ENUMTOOLSW, 0, reinterpret_cast<LPARAM>(&tool)))
-        return {};
-    tool.lpszText = text.data();
-    SendMessageW(search.tip, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
-    return std::u16string(text.data(), text.data() + std::wstring_view(text.data()).size());
+    const HWND notice = GetDlgItem(form(), win32::Notice::kId);
+    // Shown, whether or not the form itself is on screen.
+    const bool shown = notice != nullptr && (GetWindowLongW(notice, GWL_STYLE) & WS_VISIBLE) != 0;
+    return shown ? win32::WindowText(notice) : u"";
 }

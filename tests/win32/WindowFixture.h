@@ -112,7 +112,7 @@ protected:
     // Plays a script of the case tables.
     void play(std::u16string_view script);
 
-    // The visible balloon of the window's notice and its text, if shown.
+    // The text of the window's notice while it shows.
     std::u16string noticeText() const;
 
 private:

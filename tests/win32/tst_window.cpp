@@ -339,6 +339,15 @@ TEST_P(FailureTable, WritesNothingAndShowsTheNotice)
     const std::u16string notice = noticeText();
     EXPECT_NE(notice.find(GetParam().description), std::u16string::npos);
     EXPECT_NE(notice.find(local(u"Type a dimension such as 1.250 or 0.250")), std::u16string::npos);
+    // It covers neither input.
+    RECT box = {};
+    GetWindowRect(GetDlgItem(form(), win32::Notice::kId), &box);
+    for (const char *input : {"txtinch", "cmdCalculate"}) {
+        RECT place = {};
+        RECT common = {};
+        GetWindowRect(item(input), &place);
+        EXPECT_FALSE(IntersectRect(&common, &box, &place)) << input;
+    }
     EXPECT_EQ(GetActiveWindow(), form());
     EXPECT_TRUE(IsWindowEnabled(form()));
 
