@@ -7,7 +7,10 @@
 //                its caret, and the edges of its text area (EM_GETRECT);
 //   point INDEX  the screen point at the left of the entry's character INDEX,
 //                or right of its text for INDEX -1;
-//   paste TEXT   puts TEXT on the clipboard.
+//   paste TEXT   puts TEXT on the clipboard;
+//   notice       the screen point in the middle of the notice, or "none"
+//                where none shows; then "foreground yes" or "foreground no":
+//                whether the window is the one the keyboard goes to.
 #include <windows.h>
 
 #include <array>
@@ -75,6 +78,16 @@ int main(int argc, char **argv)
                        client.bottom / 2};
         ClientToScreen(entry, &point);
         std::printf("%ld %ld\n", point.x, point.y);
+        return 0;
+    }
+    if (command == "notice") {
+        const HWND notice = GetDlgItem(form, 99);
+        RECT box = {};
+        if (notice != nullptr && IsWindowVisible(notice) && GetWindowRect(notice, &box))
+            std::printf("%ld %ld\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
+        else
+            std::puts("none");
+        std::printf("foreground %s\n", GetForegroundWindow() == form ? "yes" : "no");
         return 0;
     }
     if (command == "paste" && argc == 3) {

@@ -3,7 +3,9 @@
 # a real click from xdotool: Tab, 1.3, a click on Convert gives 20 turns and
 # "50." divisions. Then the entry: six digits typed or pasted stay in view,
 # Undo after a refused key and Select All keep the number, and a drag into the
-# unfocused entry selects what it dragged over. The controls are read from
+# unfocused entry selects what it dragged over. Last, under a window manager,
+# the notice of a failed Convert: a click on it dismisses it and leaves the
+# window in the foreground, and the keys go on to the window. The controls are read from
 # outside by their IDs; screenshots go to ARTIFACTS/e2e-windows.png and
 # ARTIFACTS/e2e-windows-entry.png.
 # Usage: e2e.sh WINE_RUN BRANTILE_EXE CONTROLS_EXE ARTIFACTS
@@ -21,11 +23,21 @@ xvfb=$!
 read -r number <"$fifo"
 rm -f "$fifo"
 export DISPLAY=":$number"
+wm=
+if command -v openbox >/dev/null; then
+    openbox --sm-disable >/dev/null 2>&1 &
+    wm=$!
+    for _ in $(seq 100); do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+        sleep 0.1
+    done
+fi
 export BRANTILE_WINE_SESSION=e2e
 export BRANTILE_WINE_REGION=en_US
 prefix=${BRANTILE_WINE_HOME:?}/$BRANTILE_WINE_REGION-$BRANTILE_WINE_SESSION
 stop() {
     [ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+    [ -z "$wm" ] || kill "$wm" 2>/dev/null || true
     kill "$xvfb" 2>/dev/null || true
 }
 trap stop EXIT
@@ -139,3 +151,37 @@ xdotool mousemove --sync $(probe point 2) mouseup 1
 sleep 0.3
 selection_is "2 4" "a drag from the end of 12.5 to its separator"
 read_controls | grep -qx 'focus 102' || fail "the drag gave the entry no focus"
+
+if [ -z "$wm" ]; then
+    echo "SKIP: the click on the notice: no window manager; install the Debian package openbox"
+    exit 0
+fi
+notice_is() {
+    for _ in $(seq 50); do
+        [ "$(probe notice)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    return 1
+}
+xdotool key ctrl+a
+xdotool type --delay 50 '5 '
+xdotool key Home Delete
+entry_is " " "an entry of one blank"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $convert click 1
+for _ in $(seq 50); do
+    [ "$(probe notice | head -n 1)" != none ] && break
+    sleep 0.1
+done
+at=$(probe notice | head -n 1)
+[ "$at" != none ] || fail "no notice after Convert on a blank"
+import -window root "$artifacts/e2e-windows-notice.png"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $at click 1
+notice_is "none
+foreground yes" || fail "after a click on the notice: $(probe notice | tr '\n' ' ')"
+read_controls | grep -qx 'focus 100' || fail "the click on the notice moved the focus"
+xdotool key Tab
+xdotool type --delay 50 '7'
+entry_is 7 "a digit typed after the click on the notice"
+echo "a click on the notice: dismissed, the window in the foreground, Tab and 7 reach the entry"
