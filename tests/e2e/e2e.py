@@ -87,7 +87,27 @@ class Reader:
         return entry.queryText().getText(0, -1)
 
 
-class Session(Reader):
+class Driver(Reader):
+    """Real input on the X server that DISPLAY names."""
+    # Qt gives AT-SPI its rectangles in device-independent pixels.
+    scale = 1
+
+    def click(self, accessible):
+        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
+        xdotool("mousemove", str(round((x + width / 2) * self.scale)),
+                str(round((y + height / 2) * self.scale)), "click", "1")
+
+    def click_convert(self):
+        self.click(self.control(name="Convert"))
+
+    def keys(self, *names):
+        xdotool("key", "--clearmodifiers", *names)
+
+    def type(self, text):
+        xdotool("type", "--delay", "60", text)
+
+
+class Session(Driver):
     def __init__(self, program, artifacts):
         self.artifacts = artifacts
         self.xvfb, display = start_xvfb()
@@ -103,19 +123,6 @@ class Session(Reader):
         xdotool("windowfocus", "--sync", self.window)
         super().__init__()
         self.clipboard = None
-
-    def click(self, accessible):
-        x, y, width, height = accessible.queryComponent().getExtents(pyatspi.DESKTOP_COORDS)
-        xdotool("mousemove", str(x + width // 2), str(y + height // 2), "click", "1")
-
-    def click_convert(self):
-        self.click(self.control(name="Convert"))
-
-    def keys(self, *names):
-        xdotool("key", "--clearmodifiers", *names)
-
-    def type(self, text):
-        xdotool("type", "--delay", "60", text)
 
     def set_clipboard(self, text):
         if self.clipboard is not None:
@@ -144,14 +151,16 @@ class Session(Reader):
         self.xvfb.wait(timeout=10)
 
 
-class Framed:
+class Framed(Driver):
     """The program alone on an X server of its own under openbox, a real window
     manager, which puts a frame with a title bar around the window."""
 
     def __init__(self, program, artifacts, scale):
         self.artifacts = artifacts
+        self.scale = scale
         self.xvfb, display = start_xvfb()
-        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb",
+        os.environ["DISPLAY"] = display
+        self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_SCALE_FACTOR=str(scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
@@ -160,6 +169,7 @@ class Framed:
         self.program = subprocess.Popen([program], env=self.env, stderr=subprocess.DEVNULL)
         self.window = wait_until("the window", lambda: xdotool(
             "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1])[0]
+        super().__init__()
 
     def x11(self, *command):
         return subprocess.run(command, capture_output=True, text=True, env=self.env).stdout
@@ -223,6 +233,16 @@ def case_class_of_desktop_entry(session):
                  'WM_CLASS(STRING) = "brantile", "Brantile"')
 
 
+BLANKS_NOTICE = "Blanks alone are not a number.\nType a dimension such as 1.250 or 0.250."
+
+
+def enter_one_blank(session):
+    session.keys("Tab")
+    session.type("5 ")
+    session.keys("Home", "Delete")
+    wait_until("an entry of one blank", lambda: session.entry_text() == " ")
+
+
 def case_road_of_one_request(session):
     session.keys("Tab")
     session.type("1.3")
@@ -249,13 +269,9 @@ def case_paste_eaten_back(session):
 def case_blanks_write_nothing(session):
     session.click_convert()
     wait_for_results(session, "192", ".")
-    session.keys("Tab")
-    session.type("5 ")
-    session.keys("Home", "Delete")
-    wait_until("an entry of one blank", lambda: session.entry_text() == " ")
+    enter_one_blank(session)
     session.click_convert()
-    notice = session.control(name="Blanks alone are not a number.\n"
-                                  "Type a dimension such as 1.250 or 0.250.")
+    notice = session.control(name=BLANKS_NOTICE)
     if notice is None or session.program.poll() is not None:
         raise Failure("no notice, or the program ended")
     expect_equal("whole turns after the failed click", session.result("Whole turns"), "192")
@@ -278,11 +294,29 @@ def case_title_bar_on_screen_at_scale_2(framed):
                           top == 0 and abs(2 * left + width - SCREEN[0]) <= 2)
 
 
+def case_click_on_convert_while_the_notice_shows(framed):
+    enter_one_blank(framed)
+    # Convert pressed through its accessible action leaves the focus in the entry.
+    framed.control(name="Convert").queryAction().doAction(0)
+    wait_until("the notice", lambda: framed.control(
+        name=BLANKS_NOTICE).getState().contains(pyatspi.STATE_SHOWING))
+    framed.screenshot(f"e2e-notice-{framed.scale}x.png")
+    framed.click_convert()
+    # The click reached the button: it took the focus, and Convert, failing
+    # again, showed the notice anew, where a click anywhere else dismisses it.
+    wait_until("the focus on Convert", lambda: framed.control(name="Convert").getState()
+               .contains(pyatspi.STATE_FOCUSED))
+    wait_until("the notice shown after the click", lambda: framed.control(
+        name=BLANKS_NOTICE).getState().contains(pyatspi.STATE_SHOWING))
+
+
 CASES = [case_window_size_and_centre, case_class_of_desktop_entry, case_road_of_one_request,
          case_refused_letter, case_paste_eaten_back, case_blanks_write_nothing]
 # Each on a screen of its own under a window manager, at a scale factor.
 FRAMED_CASES = [(case_frame_centred_under_window_manager, 1),
-                (case_title_bar_on_screen_at_scale_2, 2)]
+                (case_title_bar_on_screen_at_scale_2, 2),
+                (case_click_on_convert_while_the_notice_shows, 1),
+                (case_click_on_convert_while_the_notice_shows, 2)]
 
 
 def run_case(case, subject):
