@@ -326,6 +326,31 @@ INSTANTIATE_TEST_SUITE_P(Table, FilterTable, testing::ValuesIn(cases::kFilter),
 
 class FailureTable : public WindowTest, public testing::WithParamInterface<cases::Failure> {};
 
+namespace {
+
+// The notice shows inside the window's client area and over neither the
+// entry nor Convert.
+void expectNoticeCoversNoInput(HWND form, std::initializer_list<HWND> inputs)
+{
+    const HWND notice = GetDlgItem(form, win32::Notice::kId);
+    ASSERT_TRUE(notice != nullptr && IsWindowVisible(notice));
+    RECT box = {};
+    GetWindowRect(notice, &box);
+    RECT client = {};
+    GetClientRect(form, &client);
+    MapWindowPoints(form, nullptr, reinterpret_cast<POINT *>(&client), 2);
+    RECT common = {};
+    IntersectRect(&common, &box, &client);
+    EXPECT_TRUE(EqualRect(&common, &box)) << "the notice reaches out of the window";
+    for (const HWND input : inputs) {
+        RECT place = {};
+        GetWindowRect(input, &place);
+        EXPECT_FALSE(IntersectRect(&common, &box, &place)) << "control " << GetDlgCtrlID(input);
+    }
+}
+
+} // namespace
+
 // A click on an entry that holds no number writes neither box and tells the
 // user at the entry, without a message box; the next click works.
 TEST_P(FailureTable, WritesNothingAndShowsTheNotice)
@@ -339,15 +364,7 @@ TEST_P(FailureTable, WritesNothingAndShowsTheNotice)
     const std::u16string notice = noticeText();
     EXPECT_NE(notice.find(GetParam().description), std::u16string::npos);
     EXPECT_NE(notice.find(local(u"Type a dimension such as 1.250 or 0.250")), std::u16string::npos);
-    // It covers neither input.
-    RECT box = {};
-    GetWindowRect(GetDlgItem(form(), win32::Notice::kId), &box);
-    for (const char *input : {"txtinch", "cmdCalculate"}) {
-        RECT place = {};
-        RECT common = {};
-        GetWindowRect(item(input), &place);
-        EXPECT_FALSE(IntersectRect(&common, &box, &place)) << input;
-    }
+    expectNoticeCoversNoInput(form(), {item("txtinch"), item("cmdCalculate")});
     EXPECT_EQ(GetActiveWindow(), form());
     EXPECT_TRUE(IsWindowEnabled(form()));
 
@@ -501,6 +518,44 @@ TEST_F(WindowTest, EntryTextStaysWhole)
         EXPECT_EQ(fontHeight(item("txtinch")), MulDiv(32, scale, 96));
         expectInView(item("txtinch"));
         play(u"{Tab}");
+    }
+}
+
+// At every dpi the notice covers no input; it goes along when the window moves,
+// and a deactivation dismisses it.
+TEST_F(WindowTest, NoticeStaysClearOfTheInputs)
+{
+    for (const UINT dpi : {96u, 120u, 144u, 192u}) {
+        SCOPED_TRACE(dpi);
+        RECT suggested = {0, 0, MulDiv(260, static_cast<int>(dpi), 96),
+                          MulDiv(470, static_cast<int>(dpi), 96)};
+        SendMessageW(form(), 0x02E0 /* WM_DPICHANGED */, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        play(u"{Tab}5 {Home}{Del}{Convert}");
+        ASSERT_NE(noticeText(), u"");
+        expectNoticeCoversNoInput(form(), {item("txtinch"), item("cmdCalculate")});
+
+        RECT before = {};
+        GetWindowRect(form(), &before);
+        SetWindowPos(form(), nullptr, before.left + 40, before.top + 30, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        drain();
+        if (!noticeText().empty())
+            expectNoticeCoversNoInput(form(), {item("txtinch"), item("cmdCalculate")});
+
+        play(u"{Convert}");
+        ASSERT_NE(noticeText(), u"");
+        const HWND other = CreateWindowExW(0, WC_STATICW, L"other", WS_POPUP | WS_VISIBLE, 0, 0,
+                                           50, 50, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                           nullptr);
+        SetActiveWindow(other);
+        drain();
+        EXPECT_EQ(noticeText(), u"");
+        DestroyWindow(other);
+        SetActiveWindow(form());
+        SetWindowPos(form(), nullptr, before.left, before.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        drain();
     }
 }
 
