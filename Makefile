@@ -4,7 +4,7 @@
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps build run test test-default test-asan test-windows windows fuzz coverage package bench clean
+.PHONY: all deps build run test test-default test-asan test-windows test-windows-short windows fuzz coverage package bench clean
 .PHONY: deps-run dist dist-files check-release
 .PHONY: run-windows bench-windows bench-all
 
@@ -34,8 +34,14 @@ run: deps-run
 	@./scripts/run build/default
 
 # Every test: in the plain build, under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and built for Windows under Wine.
-test: test-default test-asan test-windows
+# UndefinedBehaviorSanitizer, and built for Windows under Wine. The Windows
+# soak runs for minutes on about one core: it starts once the Windows build is
+# there and runs beside the rest, and make test shows its output at the end.
+test: windows
+	@./scripts/soak start build/windows
+	@$(MAKE) --no-print-directory test-default test-asan test-windows-short || \
+	    { ./scripts/soak stop build/windows; exit 1; }
+	@./scripts/soak wait build/windows
 
 test-default: deps
 	$(call configure_and_build,default)
@@ -51,9 +57,11 @@ windows: deps
 
 # The soak runs for minutes: on its own, with its output, which says how far
 # it is.
-test-windows: windows
-	ctest --preset windows -E '^win32_soak$$'
+test-windows: test-windows-short
 	ctest --preset windows -R '^win32_soak$$' --verbose
+
+test-windows-short: windows
+	ctest --preset windows -E '^win32_soak$$'
 
 run-windows: windows
 	@./scripts/run-windows build/windows
