@@ -225,9 +225,16 @@ void tst_Entry::failedConvert()
     const auto onScreen = [](const QWidget *widget) {
         return QRect(widget->mapToGlobal(QPoint()), widget->size());
     };
+    QVERIFY(onScreen(m_form.get()).contains(onScreen(notice)));
     QVERIFY(!onScreen(notice).intersects(onScreen(m_entry)));
     QVERIFY(!onScreen(notice).intersects(onScreen(m_button)));
+    // Another window taking the activation takes the notice away.
+    QEvent deactivate(QEvent::WindowDeactivate);
+    QApplication::sendEvent(m_form.get(), &deactivate);
+    QVERIFY(!notice->isVisible());
 
+    play(u"{Convert}"_s);
+    QVERIFY(notice->isVisible());
     play(local(u"{Tab}0.1"_s));
     QVERIFY(!notice->isVisible());
     play(u"{Convert}"_s);
