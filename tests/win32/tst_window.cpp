@@ -592,30 +592,42 @@ TEST_F(WindowTest, ClockInTheUsersFormats)
 
 namespace {
 
-std::vector<HWND> g_nameChanges; // filled by the event hook below, on this thread
+std::vector<HWND> g_events; // filled by the event hook below, on this thread
 
-void CALLBACK recordNameChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
                                DWORD)
 {
     if (object == OBJID_CLIENT && child == CHILDID_SELF)
-        g_nameChanges.push_back(window);
+        g_events.push_back(window);
 }
 
 } // namespace
 
-// A new result raises a name change of the box's own; a clock tick does not.
-TEST_F(WindowTest, ResultsAnnouncedClockNot)
+// A new result raises a name change of the box's own, a failure an alert
+// from the notice; a clock tick raises nothing.
+TEST_F(WindowTest, ResultsAndFailuresAnnouncedClockNot)
 {
-    g_nameChanges.clear();
+    g_events.clear();
     const HWINEVENTHOOK hook =
         SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                        recordNameChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+                        recordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
     reinterpret_cast<Form1 *>(GetWindowLongPtrW(form(), GWLP_USERDATA))->tmrclock_Timer();
     play(local(u"{Tab}1.3{Convert}"));
     drain();
     UnhookWinEvent(hook);
-    EXPECT_EQ(g_nameChanges, (std::vector<HWND>{item("lblwhole"), item("lbldecimal")}));
+    EXPECT_EQ(g_events, (std::vector<HWND>{item("lblwhole"), item("lbldecimal")}));
+
+    // A failed Convert raises, from the notice, the alert that screen readers read.
+    g_events.clear();
+    const HWINEVENTHOOK alert =
+        SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, recordEvent,
+                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    ASSERT_NE(alert, nullptr);
+    play(u"{Tab}5 {Home}{Del}{Convert}");
+    drain();
+    UnhookWinEvent(alert);
+    EXPECT_EQ(g_events, std::vector<HWND>{GetDlgItem(form(), win32::Notice::kId)});
 
     // oleacc comes at run time, as the program takes ole32.
     const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
