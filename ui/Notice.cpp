@@ -12,11 +12,6 @@ namespace ui {
 
 namespace {
 
-QRect fromTwips(const form::Rect &r)
-{
-    return FromTwips(r);
-}
-
 int pixels(int twips)
 {
     return form::Pixels(twips, kPixelsPerInch);
@@ -26,7 +21,7 @@ int pixels(int twips)
 // pixel border lies on whole pixels.
 QPolygonF shapeOf(const form::NoticePlace &place, QPoint origin)
 {
-    const QRectF box = QRectF(fromTwips(place.box).translated(-origin)).adjusted(0.5, 0.5, -0.5, -0.5);
+    const QRectF box = QRectF(FromTwips(place.box).translated(-origin)).adjusted(0.5, 0.5, -0.5, -0.5);
     const qreal tailLeft = pixels(place.tailLeft) - origin.x() + 0.5;
     const qreal tailRight = pixels(place.tailRight) - origin.x() + 0.5;
     const QPointF tip(pixels(place.tipX) - origin.x() + 0.5, pixels(place.tipY) - origin.y() - 0.5);
@@ -72,11 +67,11 @@ Notice::Notice(QWidget *window) : QLabel(window), m_window(window)
     setAlignment(Qt::AlignCenter);
     setFocusPolicy(Qt::NoFocus);
     const form::NoticePlace place = form::NoticePlacement();
-    setGeometry(fromTwips(form::NoticeBounds(place)));
+    setGeometry(FromTwips(form::NoticeBounds(place)));
     m_shape = shapeOf(place, pos());
     const int padding = pixels(form::kNoticePadding);
     setContentsMargins(padding, padding, padding,
-                       height() - fromTwips(place.box).height() + padding);
+                       height() - FromTwips(place.box).height() + padding);
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, LayoutColour(form::kNoticeText));
     setPalette(colours);

@@ -7,6 +7,7 @@
 #include "win32/Dpi.h"
 #include "win32/Keystrokes.h"
 #include "win32/Text.h"
+#include "win32/WindowOwner.h"
 
 #include <commctrl.h>
 
@@ -145,20 +146,9 @@ void Form1::dispatch(MSG &message)
 LRESULT CALLBACK Form1::WindowProc(HWND window, UINT message, WPARAM wParam,
                                    LPARAM lParam) noexcept
 {
-    if (message == WM_NCCREATE) {
-        auto *form = static_cast<Form1 *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        form->m_hwnd = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto *form = reinterpret_cast<Form1 *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (form == nullptr)
-        return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        form->m_hwnd = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return form->handleMessage(message, wParam, lParam);
+    Form1 *form = win32::WindowOwner(window, message, lParam, &Form1::m_hwnd);
+    return form != nullptr ? form->handleMessage(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)

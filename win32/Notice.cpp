@@ -3,6 +3,7 @@
 #include "form/NoticeDesign.h"
 #include "win32/Dpi.h"
 #include "win32/Look.h"
+#include "win32/WindowOwner.h"
 
 #include <array>
 
@@ -17,14 +18,6 @@ constexpr UINT kTextFormat = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
 COLORREF colourOf(form::Colour colour)
 {
     return static_cast<COLORREF>(colour);
-}
-
-std::wstring textOf(HWND window)
-{
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(
-        GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
 }
 
 // The text's size in lines of at most width pixels, broken between words.
@@ -70,19 +63,9 @@ void Notice::createWindow()
 LRESULT CALLBACK Notice::WindowProc(HWND window, UINT message, WPARAM wParam,
                                     LPARAM lParam) noexcept
 {
-    if (message == WM_NCCREATE) {
-        auto *notice =
-            static_cast<Notice *>(reinterpret_cast<CREATESTRUCTW *>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(notice));
-        notice->m_window = window;
-    }
-    auto *notice = reinterpret_cast<Notice *>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (notice == nullptr || message == WM_NCDESTROY) {
-        if (notice != nullptr)
-            notice->m_window = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return notice->handleMessage(message, wParam, lParam);
+    Notice *notice = win32::WindowOwner(window, message, lParam, &Notice::m_window);
+    return notice != nullptr ? notice->handleMessage(message, wParam, lParam)
+                             : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT Notice::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
@@ -127,7 +110,8 @@ void Notice::show(const std::wstring &text, UINT dpi)
     if (m_window == nullptr)
         createWindow();
     m_dpi = dpi;
-    SetWindowTextW(m_window, text.c_str());
+    m_text = text;
+    SetWindowTextW(m_window, m_text.c_str());
     place();
     fitFont();
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0,
@@ -178,13 +162,13 @@ void Notice::fitFont()
     const int padding = FromTwips(form::kNoticePadding, m_dpi);
     const int width = m_box.right - 2 * padding;
     const int height = m_box.bottom - 2 * padding;
-    const std::wstring text = textOf(m_window);
     const HDC dc = GetDC(m_window);
     const auto size = [&](double pointSize) {
-        const SIZE used = measure(dc, m_look->font(pointSize, false, m_dpi), text, width);
+        const SIZE used = measure(dc, m_look->font(pointSize, false, m_dpi), m_text, width);
         return form::TextSize{static_cast<double>(used.cx), static_cast<double>(used.cy)};
     };
     m_pointSize = form::NoticePointSize(size, width, height);
+    m_textHeight = measure(dc, m_look->font(m_pointSize, false, m_dpi), m_text, width).cy;
     ReleaseDC(m_window, dc);
 }
 
@@ -205,18 +189,14 @@ void Notice::onPaint()
     DeleteObject(border);
     DeleteObject(background);
 
-    const HFONT font = m_look->font(m_pointSize, false, m_dpi);
-    const std::wstring text = textOf(m_window);
-    const int padding = FromTwips(form::kNoticePadding, m_dpi);
-    const SIZE used = measure(dc, font, text, m_box.right - 2 * padding);
     RECT room = m_box;
-    InflateRect(&room, -padding, 0);
-    room.top = (m_box.bottom - used.cy) / 2;
-    room.bottom = room.top + used.cy;
-    const HGDIOBJ old = SelectObject(dc, font);
+    InflateRect(&room, -FromTwips(form::kNoticePadding, m_dpi), 0);
+    room.top = (m_box.bottom - m_textHeight) / 2;
+    room.bottom = room.top + m_textHeight;
+    const HGDIOBJ old = SelectObject(dc, m_look->font(m_pointSize, false, m_dpi));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, contrast ? GetSysColor(COLOR_INFOTEXT) : colourOf(form::kNoticeText));
-    DrawTextW(dc, text.c_str(), -1, &room, kTextFormat);
+    DrawTextW(dc, m_text.c_str(), -1, &room, kTextFormat);
     SelectObject(dc, old);
     EndPaint(m_window, &paint);
 }

@@ -47,7 +47,9 @@ private:
     HWND m_window = nullptr;
     Look *m_look = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    std::wstring m_text;  // also the window's text, which screen readers read
     double m_pointSize = 0;
+    int m_textHeight = 0; // of the text laid out at that size
     RECT m_box = {}; // the box with the text, in the notice's own pixels
     bool m_shown = false;
 };

@@ -84,13 +84,21 @@ fail() {
     printf '%s\n' "$*" >&2
     exit 1
 }
-# Waits until the entry holds the text.
-entry_is() {
+# Runs the command until it succeeds, for five seconds at most.
+within_5s() {
     for _ in $(seq 50); do
-        [ "$(read_controls | sed -n 's/^102 //p')" = "$1" ] && return 0
+        "$@" && return 0
         sleep 0.1
     done
-    fail "$2: the entry holds \"$(read_controls | sed -n 's/^102 //p')\", not \"$1\""
+    return 1
+}
+entry_holds() {
+    [ "$(read_controls | sed -n 's/^102 //p')" = "$1" ]
+}
+# Waits until the entry holds the text.
+entry_is() {
+    within_5s entry_holds "$1" ||
+        fail "$2: the entry holds \"$(read_controls | sed -n 's/^102 //p')\", not \"$1\""
 }
 # The whole text in view, centred: its first character and the caret behind
 # it inside the text area, as far from its left edge as from its right.
@@ -156,12 +164,12 @@ if [ -z "$wm" ]; then
     echo "SKIP: the click on the notice: no window manager; install the Debian package openbox"
     exit 0
 fi
-notice_is() {
-    for _ in $(seq 50); do
-        [ "$(probe notice)" = "$1" ] && return 0
-        sleep 0.1
-    done
-    return 1
+notice_shows() {
+    [ "$(probe notice | head -n 1)" != none ]
+}
+notice_gone_window_in_front() {
+    [ "$(probe notice)" = "none
+foreground yes" ]
 }
 xdotool key ctrl+a
 xdotool type --delay 50 '5 '
@@ -169,17 +177,12 @@ xdotool key Home Delete
 entry_is " " "an entry of one blank"
 # shellcheck disable=SC2086
 xdotool mousemove --sync $convert click 1
-for _ in $(seq 50); do
-    [ "$(probe notice | head -n 1)" != none ] && break
-    sleep 0.1
-done
+within_5s notice_shows || fail "no notice after Convert on a blank"
 at=$(probe notice | head -n 1)
-[ "$at" != none ] || fail "no notice after Convert on a blank"
 import -window root "$artifacts/e2e-windows-notice.png"
 # shellcheck disable=SC2086
 xdotool mousemove --sync $at click 1
-notice_is "none
-foreground yes" || fail "after a click on the notice: $(probe notice | tr '\n' ' ')"
+within_5s notice_gone_window_in_front || fail "after a click on the notice: $(probe notice | tr '\n' ' ')"
 read_controls | grep -qx 'focus 100' || fail "the click on the notice moved the focus"
 xdotool key Tab
 xdotool type --delay 50 '7'
