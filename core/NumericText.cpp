@@ -37,19 +37,6 @@ bool isHighSurrogate(char16_t c)
     return c >= 0xD800 && c <= 0xDBFF;
 }
 
-// The text in typographic quotes; a long text is cut with an ellipsis, never
-// between the two halves of a surrogate pair.
-std::u16string quoted(std::u16string_view text)
-{
-    constexpr std::size_t kShown = 24;
-    if (text.size() <= kShown)
-        return u"\u201C" + std::u16string(text) + u"\u201D";
-    std::size_t shown = kShown;
-    if (isHighSurrogate(text[shown - 1]))
-        --shown;
-    return u"\u201C" + std::u16string(text.substr(0, shown)) + u"\u2026\u201D";
-}
-
 // Reads text in the number syntax. The digits are collected as plain ASCII
 // ("123.45") and rounded to a double by std::from_chars, which rounds
 // correctly and knows nothing of the locale.
@@ -149,6 +136,22 @@ std::string toUtf8(std::u16string_view text)
 
 } // namespace
 
+std::u16string Quoted(std::u16string_view text)
+{
+    constexpr std::size_t kShown = 24;
+    std::size_t shown = std::min(text.size(), kShown);
+    if (shown < text.size() && isHighSurrogate(text[shown - 1]))
+        --shown;
+    std::u16string quoted;
+    quoted.reserve(shown + 3);
+    quoted += u'\u201C';
+    quoted.append(text.substr(0, shown));
+    if (shown < text.size())
+        quoted += u'\u2026';
+    quoted += u'\u201D';
+    return quoted;
+}
+
 ConversionError::ConversionError(Kind kind, std::u16string description)
     : m_kind(kind), m_description(std::move(description)), m_what(toUtf8(m_description))
 {
@@ -198,7 +201,7 @@ double ParseDimension(std::u16string_view text, Separators separators)
             throw ConversionError(ConversionError::Kind::TypeMismatch,
                                   u"Blanks alone are not a number.");
         throw ConversionError(ConversionError::Kind::TypeMismatch,
-                              quoted(text) + u" is not a number.");
+                              Quoted(text) + u" is not a number.");
     case Outcome::TooLarge:
         throw TooLargeError();
     }

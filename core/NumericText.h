@@ -35,6 +35,11 @@ private:
     std::string m_what;
 };
 
+// The text in typographic quotes, as the program's messages quote what the
+// user typed; a text of over 24 UTF-16 units is cut there with an ellipsis,
+// never between the two halves of a surrogate pair.
+std::u16string Quoted(std::u16string_view text);
+
 // True exactly when ParseDimension(text, separators) would return a value.
 // Never throws. The syntax: optional U+0020 spaces, an optional '+' or '-',
 // digits among which the group separator may stand anywhere after the first

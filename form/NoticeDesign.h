@@ -16,6 +16,18 @@ namespace form {
 
 inline constexpr int kNoticeShownFor = 8000; // milliseconds
 
+// What a notice is about: a failed Convert, or what the entry refused. Either
+// goes with its time, a click in the window, and the window's deactivation;
+// one about a failed Convert goes with a key too. One about the entry stays
+// while the user types on, so that it can be read after the typing it is
+// about ("1/2" typed gives 12 and tells why).
+enum class NoticeAbout { Convert, Entry };
+
+constexpr bool GoesWithKeys(NoticeAbout about)
+{
+    return about == NoticeAbout::Convert;
+}
+
 // A tool tip's pale yellow, its text and border black.
 inline constexpr Colour kNoticeBackground = 0x00E1FFFF;
 inline constexpr Colour kNoticeText = 0x00000000;

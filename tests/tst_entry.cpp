@@ -67,6 +67,9 @@ private Q_SLOTS:
     void noticeText();
     void filter_data();
     void filter();
+    void refusal_data();
+    void refusal();
+    void captions();
     void backspaceGoesWhereTheFocusIs();
     void backspaceWithoutFocusGoesNowhere();
     void backspaceWithoutActiveWindow();
@@ -116,9 +119,16 @@ void tst_Entry::step(const QString &token)
         {u"Tab"_s, Qt::Key_Tab},   {u"BS"_s, Qt::Key_Backspace}, {u"Del"_s, Qt::Key_Delete},
         {u"Home"_s, Qt::Key_Home}, {u"End"_s, Qt::Key_End},      {u"Left"_s, Qt::Key_Left},
         {u"Right"_s, Qt::Key_Right}};
+    static const QHash<QString, std::pair<Qt::Key, Qt::KeyboardModifiers>> chords = {
+        {u"ShiftEnd"_s, {Qt::Key_End, Qt::ShiftModifier}},
+        {u"KPDecimal"_s, {Qt::Key_Period, Qt::KeypadModifier}},
+        {u"Undo"_s, {Qt::Key_Z, Qt::ControlModifier}},
+        {u"Redo"_s, {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier}}};
     if (token.startsWith(u"Paste:")) {
         QGuiApplication::clipboard()->setText(token.mid(6));
         pressKey(Qt::Key_V, Qt::ControlModifier);
+    } else if (chords.contains(token)) {
+        pressKey(chords.value(token).first, chords.value(token).second);
     } else if (token == u"Convert") {
         QTest::mouseClick(m_button, Qt::LeftButton);
     } else if (keys.contains(token)) {
@@ -298,6 +308,43 @@ void tst_Entry::filter()
     play(local(script));
     QCOMPARE(m_entry->text(), local(entry));
     QCOMPARE(m_whole->text(), QString());
+}
+
+void tst_Entry::refusal_data()
+{
+    QTest::addColumn<QString>("script");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("notice");
+
+    const char16_t decimal = core::UserSeparators().decimal;
+    for (const cases::Refusal &row : cases::kRefusal)
+        QTest::newRow(row.name) << text(cases::WithDecimal(row.script, decimal))
+                                << text(cases::WithDecimal(row.entry, decimal))
+                                << text(cases::WithDecimal(row.notice, decimal));
+}
+
+// What the filter or the length limit refuses, the notice tells, as a screen
+// reader reads it, and keeps telling while the user types on.
+void tst_Entry::refusal()
+{
+    QFETCH(QString, script);
+    QFETCH(QString, entry);
+    QFETCH(QString, notice);
+    play(script);
+    QCOMPARE(m_entry->text(), entry);
+    auto *shown = control<QLabel>(*m_form, "notice");
+    QVERIFY(shown->isVisible());
+    QCOMPARE(QAccessible::queryAccessibleInterface(shown)->text(QAccessible::Name), notice);
+}
+
+// The hints' examples in the region's decimal separator.
+void tst_Entry::captions()
+{
+    const cases::Region *region = testRegion();
+    if (region == nullptr)
+        QSKIP("LC_ALL names no region of the table");
+    QCOMPARE(control<QLabel>(*m_form, "Label2")->text(), text(region->examples));
+    QCOMPARE(control<QLabel>(*m_form, "Label4")->text(), text(region->warning));
 }
 
 void tst_Entry::backspaceGoesWhereTheFocusIs()

@@ -3,10 +3,11 @@
 #include "core/TurnConversion.h"
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
+#include "form/Regional.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
+#include "ui/Entry.h"
 #include "ui/FitFont.h"
-#include "ui/FocusNotifier.h"
 #include "ui/Keystrokes.h"
 #include "ui/Look.h"
 #include "ui/Notice.h"
@@ -15,7 +16,6 @@
 
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 
@@ -23,11 +23,6 @@
 #include <type_traits>
 
 namespace {
-
-QString layoutText(const char16_t *text)
-{
-    return QString::fromUtf16(text);
-}
 
 QString layoutText(std::u16string_view text)
 {
@@ -46,15 +41,16 @@ Qt::Alignment alignment(form::Alignment alignment)
     }
 }
 
-// The settings of each kind of control that the layout table gives.
-void setUp(QGroupBox *group, const form::Control &control)
+// The settings of each kind of control that the layout table gives, with
+// its text as the window shows it.
+void setUp(QGroupBox *group, const form::Control &, const QString &text)
 {
-    group->setTitle(layoutText(control.text));
+    group->setTitle(text);
 }
 
-void setUp(QLabel *label, const form::Control &control)
+void setUp(QLabel *label, const form::Control &control, const QString &text)
 {
-    label->setText(layoutText(control.text));
+    label->setText(text);
     label->setAlignment(alignment(control.alignment));
     if (control.border == form::Border::Single) {
         label->setFrameShape(QFrame::Box);
@@ -69,19 +65,19 @@ void setUp(QLabel *label, const form::Control &control)
     }
 }
 
-void setUp(QLineEdit *edit, const form::Control &control)
+void setUp(QLineEdit *edit, const form::Control &control, const QString &text)
 {
-    edit->setText(layoutText(control.text));
+    edit->setText(text);
     edit->setAlignment(alignment(control.alignment));
     edit->setMaxLength(form::kEntryMaxLength);
 }
 
-void setUp(QPushButton *button, const form::Control &control)
+void setUp(QPushButton *button, const form::Control &, const QString &text)
 {
-    button->setText(layoutText(control.text));
+    button->setText(text);
 }
 
-void setUp(QTimer *timer, const form::Control &)
+void setUp(QTimer *timer, const form::Control &, const QString &)
 {
     timer->setTimerType(Qt::PreciseTimer);
     timer->setInterval(form::kClockInterval);
@@ -89,11 +85,11 @@ void setUp(QTimer *timer, const form::Control &)
 
 // A control of the layout table, named, placed and in its font.
 template <typename Control>
-Control *make(const form::Control &control, QWidget *parent)
+Control *make(const form::Control &control, QWidget *parent, char16_t decimal)
 {
     auto *made = new Control(parent);
     made->setObjectName(QLatin1StringView(control.name));
-    setUp(made, control);
+    setUp(made, control, layoutText(form::Caption(control, decimal)));
     if constexpr (std::is_base_of_v<QWidget, Control>) {
         made->setGeometry(ui::PlaceInParent(control));
         made->setFont(ui::LayoutFont(control.pointSize, control.bold));
@@ -107,7 +103,7 @@ constexpr form::Kind kindOf(Control *Form1::*)
 {
     if constexpr (std::is_same_v<Control, QGroupBox>)
         return form::Kind::GroupBox;
-    else if constexpr (std::is_same_v<Control, QLineEdit>)
+    else if constexpr (std::is_base_of_v<QLineEdit, Control>)
         return form::Kind::TextBox;
     else if constexpr (std::is_same_v<Control, QPushButton>)
         return form::Kind::PushButton;
@@ -130,8 +126,9 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setAutoFillBackground(true);
     setFont(ui::LayoutFont(form::kDialogPointSize));
 
+    const char16_t decimal = core::UserSeparators().decimal;
     for (const form::Control &control : form::kControls)
-        create(control);
+        create(control, decimal);
 
     txtinch->setAccessibleName(layoutText(form::AccessibleName(form::Id::txtinch)));
     cmdCalculate->setAutoDefault(true);
@@ -149,15 +146,14 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     cmdCalculate->setFocus(Qt::OtherFocusReason);
 
     notice = new ui::Notice(this);
-    connect(txtinch, &QLineEdit::textChanged, notice, &ui::Notice::dismiss);
+    connect(txtinch, &ui::Entry::edited, notice, &ui::Notice::edited);
+    connect(txtinch, &ui::Entry::refused, notice,
+            [this](const QString &text) { notice->showText(text, form::NoticeAbout::Entry); });
     connect(cmdCalculate, &QPushButton::clicked, notice, &ui::Notice::dismiss);
     handle(cmdCalculate, &QPushButton::clicked, &Form1::cmdCalculate_Click);
     handle(txtinch, &QLineEdit::textChanged, &Form1::txtinch_Change);
-    handle(new ui::FocusNotifier(txtinch), &ui::FocusNotifier::focusGained,
-           &Form1::txtinch_GotFocus);
+    handle(txtinch, &ui::Entry::focusGained, &Form1::txtinch_GotFocus);
     handle(tmrclock, &QTimer::timeout, &Form1::tmrclock_Timer);
-    connect(txtinch, &QLineEdit::textChanged, this,
-            [this] { ui::FitEntryFont(txtinch, form::kEntryPointSize); });
 
     tmrclock->start();
 
@@ -194,12 +190,12 @@ Form1::Member Form1::member(form::Id id)
 }
 
 // Creates one control of the layout table as the member of its identity.
-void Form1::create(const form::Control &control)
+void Form1::create(const form::Control &control, char16_t decimal)
 {
     std::visit(
         [&](auto held) {
             using Control = std::remove_pointer_t<std::remove_reference_t<decltype(this->*held)>>;
-            this->*held = make<Control>(control, parentOf(control));
+            this->*held = make<Control>(control, parentOf(control), decimal);
         },
         member(control.id));
 }
@@ -265,5 +261,6 @@ void Form1::showResult(QLabel *box, const QString &text)
 void Form1::showFailure(const core::ConversionError &error)
 {
     notice->showText(
-        ui::FromCore(form::NoticeText(error.description(), core::UserSeparators().decimal)));
+        ui::FromCore(form::NoticeText(error.description(), core::UserSeparators().decimal)),
+        form::NoticeAbout::Convert);
 }

@@ -7,7 +7,6 @@
 
 class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
 class QTimer;
 
@@ -19,6 +18,7 @@ struct Control;
 enum class Id : std::uint8_t;
 }
 namespace ui {
+class Entry;
 class Notice;
 }
 
@@ -37,11 +37,11 @@ public:
 
 private:
     // The member that holds a control of the layout table.
-    using Member = std::variant<QGroupBox *Form1::*, QLabel *Form1::*, QLineEdit *Form1::*,
+    using Member = std::variant<QGroupBox *Form1::*, QLabel *Form1::*, ui::Entry *Form1::*,
                                 QPushButton *Form1::*, QTimer *Form1::*>;
     static Member member(form::Id id);
 
-    void create(const form::Control &control);
+    void create(const form::Control &control, char16_t decimal);
     QWidget *parentOf(const form::Control &control);
     template <typename Signal, typename Sender>
     void handle(Sender *sender, Signal signal, void (Form1::*handler)());
@@ -58,7 +58,7 @@ private:
     QLabel *lbldecimal;
     QLabel *lblwhole;
     QGroupBox *Frame1;
-    QLineEdit *txtinch;
+    ui::Entry *txtinch;
     QLabel *Label4;
     QLabel *Label2;
     QLabel *Label1;

@@ -30,10 +30,11 @@ QPolygonF shapeOf(const form::NoticePlace &place, QPoint origin)
                       box.topLeft()});
 }
 
-bool isInput(const QEvent *event)
+bool isInput(const QEvent *event, form::NoticeAbout about)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
+        return event->spontaneous() && form::GoesWithKeys(about);
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::TouchBegin:
@@ -81,8 +82,9 @@ Notice::Notice(QWidget *window) : QLabel(window), m_window(window)
     connect(&m_timer, &QTimer::timeout, this, &Notice::dismiss);
 }
 
-void Notice::showText(const QString &text)
+void Notice::showText(const QString &text, form::NoticeAbout about)
 {
+    m_about = about;
     setText(text);
     fitFont();
     raise();
@@ -96,6 +98,12 @@ void Notice::dismiss()
     qApp->removeEventFilter(this);
     m_timer.stop();
     hide();
+}
+
+void Notice::edited()
+{
+    if (form::GoesWithKeys(m_about))
+        dismiss();
 }
 
 // The largest size, up to the notice's own, at which the text fits the box.
@@ -116,7 +124,7 @@ bool Notice::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == m_window && endsTheNotice(event, m_window)) {
         dismiss();
-    } else if (isInput(event)) {
+    } else if (isInput(event, m_about)) {
         const auto *widget = qobject_cast<const QWidget *>(watched);
         if (widget != nullptr && widget->window() == m_window)
             dismiss();

@@ -4,8 +4,8 @@
 #include "form/FittingSize.h"
 #include "form/NoticeDesign.h"
 #include "form/Placement.h"
+#include "form/Regional.h"
 #include "win32/Dpi.h"
-#include "win32/Keystrokes.h"
 #include "win32/Text.h"
 #include "win32/WindowOwner.h"
 
@@ -26,6 +26,7 @@ constexpr DWORD kExStyle = 0;
 constexpr UINT_PTR kClockTimer = 1;
 constexpr UINT kQueuedBackspace = WM_APP + 1;
 constexpr UINT kShown = WM_APP + 2; // the window is up: what start-up need not wait for
+constexpr UINT kLimitReached = WM_APP + 3; // the entry's limit cut an edit, now told
 constexpr UINT_PTR kSubclass = 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
@@ -135,7 +136,7 @@ Form1::~Form1()
 
 void Form1::dispatch(MSG &message)
 {
-    if (win32::Notice::IsInput(message) && (message.hwnd == m_hwnd || IsChild(m_hwnd, message.hwnd)))
+    if (m_notice.endsWith(message) && (message.hwnd == m_hwnd || IsChild(m_hwnd, message.hwnd)))
         m_notice.dismiss();
     if (IsDialogMessageW(m_hwnd, &message))
         return;
@@ -194,6 +195,9 @@ LRESULT Form1::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case kQueuedBackspace:
         onQueuedBackspace();
         return 0;
+    case kLimitReached:
+        onLimitReached();
+        return 0;
     case kShown:
         onShown();
         return 0;
@@ -209,42 +213,14 @@ LRESULT CALLBACK Form1::ControlProc(HWND control, UINT message, WPARAM wParam, L
     return reinterpret_cast<Form1 *>(form)->handleControlMessage(control, message, wParam, lParam);
 }
 
-// The two controls that take the focus: the window remembers which had it
-// last, and the entry keeps the whole selection through the click that gave
-// it the focus, and takes Enter and Escape without a beep.
+// The button tells the window when it gets the focus, which comes back to it
+// with the window.
 LRESULT Form1::handleControlMessage(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    switch (message) {
-    case WM_SETFOCUS:
+    if (message == WM_SETFOCUS)
         m_focus = control;
-        break;
-    case WM_KILLFOCUS:
-        if (control == txtinch)
-            m_clickGaveFocus = false;
-        break;
-    case WM_LBUTTONDOWN:
-        if (control == txtinch) {
-            onEntryButtonDown(wParam, lParam);
-            return 0;
-        }
-        break;
-    case WM_LBUTTONUP:
-        if (control == txtinch) {
-            const LRESULT result = DefSubclassProc(control, message, wParam, lParam);
-            onEntryButtonUp();
-            return result;
-        }
-        break;
-    case WM_CHAR:
-        if (control == txtinch && (wParam == L'\r' || wParam == L'\n' || wParam == VK_ESCAPE))
-            return 0;
-        break;
-    case WM_NCDESTROY:
+    else if (message == WM_NCDESTROY)
         RemoveWindowSubclass(control, &Form1::ControlProc, kSubclass);
-        break;
-    default:
-        break;
-    }
     return DefSubclassProc(control, message, wParam, lParam);
 }
 
@@ -261,6 +237,7 @@ void Form1::onCreate()
 void Form1::createControls()
 {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
+    const char16_t decimal = core::UserSeparators().decimal;
     for (const form::Control &control : form::kControls) {
         if (control.kind == form::Kind::Timer) {
             tmrclock = SetTimer(m_hwnd, kClockTimer, form::kClockInterval, nullptr);
@@ -269,7 +246,7 @@ void Form1::createControls()
         const WindowClass windowClass = classOf(control);
         const RECT place = placeOf(control);
         HWND window = CreateWindowExW(
-            windowClass.exStyle, windowClass.name, win32::Wide(control.text).c_str(),
+            windowClass.exStyle, windowClass.name, win32::Wide(form::Caption(control, decimal)).c_str(),
             windowClass.style, place.left, place.top, place.right - place.left,
             place.bottom - place.top, m_hwnd,
             reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(control))), instance,
@@ -282,13 +259,10 @@ void Form1::createControls()
     // A group box lies below what it holds, which paints over it.
     for (HWND group : {Frame1, Frame2, Frame3})
         SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageW(txtinch, EM_SETLIMITTEXT, form::kEntryMaxLength, 0);
-    m_entryText = WindowText(txtinch);
-    setEntryMargins();
+    m_entry.attach(txtinch, m_dpi);
     fitEntry();
-    for (HWND focusable : {txtinch, cmdCalculate})
-        SetWindowSubclass(focusable, &Form1::ControlProc, kSubclass,
-                          reinterpret_cast<DWORD_PTR>(this));
+    SetWindowSubclass(cmdCalculate, &Form1::ControlProc, kSubclass,
+                      reinterpret_cast<DWORD_PTR>(this));
 }
 
 // A control's place in the client area at the window's dpi: its edges at
@@ -355,7 +329,7 @@ void Form1::layout()
                      reinterpret_cast<WPARAM>(layoutFont(control)),
                      FALSE);
     }
-    setEntryMargins();
+    m_entry.setMargins(m_dpi);
     for (HWND box : {lblwhole, lbldecimal})
         fitFont(box, *layoutOf(box), clientWidth(box));
     fitEntry();
@@ -393,12 +367,14 @@ void Form1::onCommand(int id, int code)
     if ((id == button && code == BN_CLICKED) || (id == IDOK && GetFocus() == cmdCalculate)) {
         m_notice.dismiss();
         run(&Form1::cmdCalculate_Click);
-    } else if (id == entry && code == EN_CHANGE && txtinch != nullptr && entryTextChanged()) {
-        m_notice.dismiss();
-        run(&Form1::txtinch_Change);
-        fitEntry();
-    } else if (id == entry && code == EN_SETFOCUS && !m_restoringFocus) {
-        run(&Form1::txtinch_GotFocus);
+    } else if (id == entry && code == EN_CHANGE && m_entry.hwnd() != nullptr) {
+        onEntryChanged();
+    } else if (id == entry && code == EN_MAXTEXT) {
+        PostMessageW(m_hwnd, kLimitReached, 0, 0);
+    } else if (id == entry && code == EN_SETFOCUS) {
+        m_focus = txtinch;
+        if (!m_restoringFocus)
+            run(&Form1::txtinch_GotFocus);
     }
 }
 
@@ -473,45 +449,28 @@ void Form1::onQueuedBackspace()
     if (target == nullptr)
         target = m_focus;
     if (target != nullptr)
-        win32::SendPlainBackspace(target);
+        m_entry.sendBackspace(target);
 }
 
-// A press that gives the entry the focus gives it first, as a press into an
-// entry that has the focus selects from the press: a drag then selects from
-// where it began, not from the start of the selection the focus made.
-void Form1::onEntryButtonDown(WPARAM keys, LPARAM point)
+// After the edit that the limit cut has been told, so that the notice stays.
+void Form1::onLimitReached()
 {
-    m_clickGaveFocus = GetFocus() != txtinch;
-    if (m_clickGaveFocus)
-        SetFocus(txtinch);
-    DefSubclassProc(txtinch, WM_LBUTTONDOWN, keys, point);
+    m_notice.show(win32::Wide(m_entry.limitReached()), m_dpi, form::NoticeAbout::Entry);
 }
 
-// An edit control can notify a change that leaves its text as it was (Wine's
-// notifies twice for one undo, and once for Select All): that is no change of
-// the text, and runs no handler.
-bool Form1::entryTextChanged()
+// A change of the entry's text: an edit of the user's dismisses the notice,
+// and a refusal of the filter's shows it.
+void Form1::onEntryChanged()
 {
-    std::u16string text = WindowText(txtinch);
-    if (text == m_entryText)
-        return false;
-    m_entryText = std::move(text);
-    return true;
-}
-
-// A click that gave the entry the focus keeps the selection made then, unless
-// it dragged a selection of its own.
-void Form1::onEntryButtonUp()
-{
-    if (!m_clickGaveFocus)
+    const std::optional<win32::Entry::Change> change = m_entry.changed();
+    if (!change)
         return;
-    m_clickGaveFocus = false;
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(txtinch, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    if (start == end)
-        SendMessageW(txtinch, EM_SETSEL, 0, -1);
+    if (change->byUser)
+        m_notice.edited();
+    run(&Form1::txtinch_Change);
+    fitEntry();
+    if (change->notice)
+        m_notice.show(win32::Wide(*change->notice), m_dpi, form::NoticeAbout::Entry);
 }
 
 // Runs a handler. A ConversionError that leaves it ends it and is shown to
@@ -528,7 +487,7 @@ void Form1::run(void (Form1::*handler)())
 void Form1::cmdCalculate_Click()
 {
     if (WindowText(txtinch).empty())
-        win32::SetText(txtinch, form::kDefaultEntryText);
+        m_entry.write(form::kDefaultEntryText);
     const core::Separators separators = core::UserSeparators();
     const double inches = core::ParseDimension(WindowText(txtinch), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
@@ -566,27 +525,7 @@ void Form1::fitEntry()
     SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
     constexpr int kCaret = 1;
     fitFont(txtinch, form::kControls[form::Id::txtinch], text.right - text.left - kCaret);
-    showWholeEntry();
-}
-
-// An edit control that scrolled to keep the caret in view keeps the scroll
-// when a smaller font makes its text fit, until the caret next moves: the
-// caret goes to the start, which scrolls the control home, and back.
-void Form1::showWholeEntry()
-{
-    RECT area = {};
-    SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
-    const LRESULT first = SendMessageW(txtinch, EM_POSFROMCHAR, 0, 0);
-    if (first == -1 || static_cast<short>(LOWORD(first)) >= area.left)
-        return;
-    DWORD start = 0;
-    DWORD end = 0;
-    SendMessageW(txtinch, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
-    SendMessageW(txtinch, EM_SETSEL, 0, 0);
-    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
-    SendMessageW(txtinch, EM_SETSEL, start, static_cast<LPARAM>(end));
-    SendMessageW(txtinch, EM_SCROLLCARET, 0, 0);
+    m_entry.showWhole();
 }
 
 // The layout's font of the control; the clock writes the region's own texts,
@@ -612,20 +551,12 @@ void Form1::fitFont(HWND control, const form::Control &layout, int room)
         return;
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (control == txtinch)
-        setEntryMargins();
-}
-
-// The entry keeps two pixels (at 96 dpi) on each side of its text, whatever
-// its font.
-void Form1::setEntryMargins()
-{
-    const int margin = MulDiv(2, static_cast<int>(m_dpi), USER_DEFAULT_SCREEN_DPI);
-    SendMessageW(txtinch, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN,
-                 MAKELPARAM(margin, margin));
+        m_entry.setMargins(m_dpi);
 }
 
 void Form1::showFailure(const core::ConversionError &error)
 {
     m_notice.show(
-        win32::Wide(form::NoticeText(error.description(), core::UserSeparators().decimal)), m_dpi);
+        win32::Wide(form::NoticeText(error.description(), core::UserSeparators().decimal)), m_dpi,
+        form::NoticeAbout::Convert);
 }

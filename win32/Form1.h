@@ -2,6 +2,7 @@
 
 #include "form/Layout.h"
 #include "win32/Annotations.h"
+#include "win32/Entry.h"
 #include "win32/Look.h"
 #include "win32/Notice.h"
 
@@ -54,10 +55,9 @@ private:
     void onSettingChange();
     void onTimer(UINT_PTR timer);
     void onQueuedBackspace();
+    void onLimitReached();
     void onShown();
-    void onEntryButtonDown(WPARAM keys, LPARAM point);
-    void onEntryButtonUp();
-    bool entryTextChanged();
+    void onEntryChanged();
 
     void createControls();
     RECT placeOf(const form::Control &control) const;
@@ -69,8 +69,6 @@ private:
     HFONT layoutFont(const form::Control &control);
     void fitFont(HWND control, const form::Control &layout, int room);
     void fitEntry();
-    void setEntryMargins();
-    void showWholeEntry();
     void showFailure(const core::ConversionError &error);
     // The member that holds a control of the layout table: a window, or the
     // timer's ID.
@@ -99,8 +97,7 @@ private:
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     HWND m_focus = nullptr;        // the control that last had the focus
     bool m_restoringFocus = false; // the focus comes back with the window
-    bool m_clickGaveFocus = false; // the entry's focus came with this click
-    std::u16string m_entryText;    // the entry's text at its last change notification
+    win32::Entry m_entry;
     win32::Look m_look;
     win32::Notice m_notice;
     win32::Annotations m_annotations;

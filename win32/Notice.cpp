@@ -90,11 +90,12 @@ LRESULT Notice::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(m_window, message, wParam, lParam);
 }
 
-bool Notice::IsInput(const MSG &message)
+bool Notice::endsWith(const MSG &message) const
 {
     switch (message.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
+        return form::GoesWithKeys(m_about);
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
@@ -105,8 +106,9 @@ bool Notice::IsInput(const MSG &message)
     }
 }
 
-void Notice::show(const std::wstring &text, UINT dpi)
+void Notice::show(const std::wstring &text, UINT dpi, form::NoticeAbout about)
 {
+    m_about = about;
     if (m_window == nullptr)
         createWindow();
     m_dpi = dpi;
@@ -120,6 +122,12 @@ void Notice::show(const std::wstring &text, UINT dpi)
     SetTimer(m_window, kTimer, form::kNoticeShownFor, nullptr);
     m_shown = true;
     NotifyWinEvent(EVENT_SYSTEM_ALERT, m_window, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Notice::edited()
+{
+    if (form::GoesWithKeys(m_about))
+        dismiss();
 }
 
 void Notice::dismiss()

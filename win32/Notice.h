@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/NoticeDesign.h"
+
 #include <windows.h>
 
 #include <string>
@@ -12,7 +14,8 @@ class Look;
 // above the entry, with a tail that points at the entry: a child window of
 // the form, so that it moves with it and is never over another program. It
 // never takes the activation or the focus; a click on it dismisses it. It
-// goes after a few seconds, or when dismissed. A screen reader hears of it
+// goes after a few seconds, or when dismissed; unless it is about the entry, a
+// key or an edit of the user's dismisses it too. A screen reader hears of it
 // through an alert event when it shows.
 class Notice {
 public:
@@ -26,13 +29,15 @@ public:
     // The form that holds it and the look whose fonts it uses; the window is
     // made when it is first shown.
     void create(HWND form, Look &look);
-    void show(const std::wstring &text, UINT dpi);
+    void show(const std::wstring &text, UINT dpi, form::NoticeAbout about);
     void dismiss();
+    // The user edited the entry.
+    void edited();
     HWND hwnd() const { return m_window; }
 
-    // Whether a queued message is input that dismisses the notice: a key
-    // pressed or a mouse button pressed.
-    static bool IsInput(const MSG &message);
+    // Whether a queued message is input that dismisses the notice: a mouse
+    // button pressed, or a key pressed unless the notice is about the entry.
+    bool endsWith(const MSG &message) const;
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -52,6 +57,7 @@ private:
     int m_textHeight = 0; // of the text laid out at that size
     RECT m_box = {}; // the box with the text, in the notice's own pixels
     bool m_shown = false;
+    form::NoticeAbout m_about = form::NoticeAbout::Convert;
 };
 
 } // namespace win32

@@ -2,12 +2,22 @@
 
 #include "tests/EntryCases.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
 std::u16string WindowTest::cases_local(std::u16string_view text)
 {
     return cases::Localised(text, core::UserSeparators().decimal);
+}
+
+const cases::Region *WindowTest::testRegion()
+{
+    std::array<wchar_t, LOCALE_NAME_MAX_LENGTH> name = {};
+    GetUserDefaultLocaleName(name.data(), static_cast<int>(name.size()));
+    std::string region(name.data(), name.data() + wcslen(name.data()));
+    std::replace(region.begin(), region.end(), '-', '_');
+    return cases::RegionNamed(region);
 }
 
 void WindowTest::setClipboard(std::u16string_view text)
@@ -27,7 +37,7 @@ void WindowTest::step(std::u16string_view token)
 {
     constexpr std::pair<std::u16string_view, UINT> keys[] = {
         {u"Tab", VK_TAB},   {u"BS", VK_BACK},   {u"Del", VK_DELETE},  {u"Home", VK_HOME},
-        {u"End", VK_END},   {u"Left", VK_LEFT}, {u"Right", VK_RIGHT},
+        {u"End", VK_END},   {u"Left", VK_LEFT}, {u"Right", VK_RIGHT}, {u"KPDecimal", VK_DECIMAL},
     };
     if (token.starts_with(u"Paste:")) {
         setClipboard(token.substr(6));
@@ -41,6 +51,19 @@ void WindowTest::step(std::u16string_view token)
     if (token == u"Convert") {
         clickConvert();
         return;
+    }
+    if (token == u"ShiftEnd") {
+        const HeldKeys shift({VK_SHIFT});
+        key(VK_END);
+        return;
+    }
+    constexpr std::pair<std::u16string_view, wchar_t> characters[] = {
+        {u"Undo", 0x1A}, {u"Redo", 0x19}}; // Ctrl+Z and Ctrl+Y
+    for (const auto &[name, character] : characters) {
+        if (token == name) {
+            type(character);
+            return;
+        }
     }
     for (const auto &[name, virtualKey] : keys) {
         if (token == name) {

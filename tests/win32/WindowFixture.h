@@ -11,6 +11,10 @@
 
 #include <gtest/gtest.h>
 
+namespace cases {
+struct Region;
+}
+
 #include <array>
 #include <memory>
 #include <string>
@@ -66,6 +70,9 @@ protected:
     {
         return cases_local(text);
     }
+
+    // The row of the case tables' regions for the user's region.
+    static const cases::Region *testRegion();
 
     // Handles every queued message, as the program's loop would, until none
     // is left: a chain of queued Backspaces takes a pass for each link.

@@ -22,6 +22,7 @@ void PrintTo(const Convert &row, std::ostream *out) { *out << row.name; }
 void PrintTo(const Filter &row, std::ostream *out) { *out << row.name; }
 void PrintTo(const Failure &row, std::ostream *out) { *out << row.name; }
 void PrintTo(const Fit &row, std::ostream *out) { *out << row.name; }
+void PrintTo(const Refusal &row, std::ostream *out) { *out << row.name; }
 
 } // namespace cases
 
@@ -127,7 +128,12 @@ TEST_F(WindowTest, ControlsCarryTheirIdsTextsAndPlaces)
             : control.kind == form::Kind::TextBox                            ? L"Edit"
                                                                              : L"Button";
         EXPECT_EQ(_wcsicmp(className.data(), std::wstring(expected).c_str()), 0);
-        EXPECT_EQ(text(control.name), std::u16string_view(control.text));
+        const cases::Region *region = testRegion();
+        ASSERT_NE(region, nullptr);
+        EXPECT_EQ(text(control.name), control.id == form::Id::Label2 ? region->examples
+                                          : control.id == form::Id::Label4
+                                          ? region->warning
+                                          : std::u16string_view(control.text));
         RECT place = {};
         GetWindowRect(window, &place);
         MapWindowPoints(nullptr, form(), reinterpret_cast<POINT *>(&place), 2);
@@ -323,6 +329,21 @@ TEST_P(FilterTable, LeavesTheEntry)
 
 INSTANTIATE_TEST_SUITE_P(Table, FilterTable, testing::ValuesIn(cases::kFilter),
                          caseName<cases::Filter>);
+
+class RefusalTable : public WindowTest, public testing::WithParamInterface<cases::Refusal> {};
+
+// What the filter or the length limit refuses, the notice tells, and keeps
+// telling while the user types on.
+TEST_P(RefusalTable, TellsInTheNotice)
+{
+    const char16_t decimal = core::UserSeparators().decimal;
+    play(cases::WithDecimal(GetParam().script, decimal));
+    EXPECT_EQ(text("txtinch"), cases::WithDecimal(GetParam().entry, decimal));
+    EXPECT_EQ(noticeText(), cases::WithDecimal(GetParam().notice, decimal));
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, RefusalTable, testing::ValuesIn(cases::kRefusal),
+                         caseName<cases::Refusal>);
 
 class FailureTable : public WindowTest, public testing::WithParamInterface<cases::Failure> {};
 
