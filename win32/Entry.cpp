@@ -75,7 +75,10 @@ LRESULT Entry::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         return result;
     }
     case WM_KEYDOWN:
-        m_keypadDecimal = wParam == VK_DECIMAL;
+        if (wParam == VK_DECIMAL) {
+            typeKeypadDecimal(lParam);
+            return 0;
+        }
         break;
     case WM_CHAR:
         if (wParam == L'\r' || wParam == L'\n' || wParam == VK_ESCAPE)
@@ -84,8 +87,6 @@ LRESULT Entry::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return undo();
         if (wParam == kCtrlY)
             return redo();
-        if (m_keypadDecimal)
-            wParam = form::KeypadDecimal(core::UserSeparators());
         break;
     case WM_SYSKEYDOWN: // Alt+Backspace undoes, as in every edit control
         if (wParam == VK_BACK)
@@ -109,6 +110,16 @@ LRESULT Entry::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefSubclassProc(m_hwnd, message, wParam, lParam);
+}
+
+// The keypad's decimal key types the user's decimal separator instead of the
+// character that the keyboard layout gives it, which the message loop has
+// queued by now.
+void Entry::typeKeypadDecimal(LPARAM key)
+{
+    MSG translated = {};
+    PeekMessageW(&translated, m_hwnd, WM_CHAR, WM_CHAR, PM_REMOVE);
+    SendMessageW(m_hwnd, WM_CHAR, form::KeypadDecimal(core::UserSeparators()), key);
 }
 
 std::optional<Entry::Change> Entry::changed()

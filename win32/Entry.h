@@ -55,6 +55,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void onButtonDown(WPARAM keys, LPARAM point);
     void onButtonUp();
+    void typeKeypadDecimal(LPARAM key);
     bool undo();
     bool redo();
     bool apply(const std::optional<form::EntryState> &state);
@@ -63,7 +64,6 @@ private:
     form::EntryEdits m_edits;
     form::Cause m_cause = form::Cause::User;
     bool m_clickGaveFocus = false; // the focus came with this click
-    bool m_keypadDecimal = false;  // the key down is the keypad's decimal key
 };
 
 } // namespace win32
