@@ -3,6 +3,7 @@
 #include "form/Layout.h"
 #include "form/Regional.h"
 #include "win32/Keystrokes.h"
+#include "win32/Look.h"
 #include "win32/Text.h"
 
 #include <commctrl.h>
@@ -200,6 +201,21 @@ void Entry::setMargins(UINT dpi)
 {
     const int margin = MulDiv(2, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
     SendMessageW(m_hwnd, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MAKELPARAM(margin, margin));
+}
+
+void Entry::fit(Look &look, UINT dpi)
+{
+    RECT area = {};
+    SendMessageW(m_hwnd, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+    constexpr int kCaret = 1;
+    const form::Control &layout = form::kControls[form::Id::txtinch];
+    const HFONT font = look.fittingFont(Wide(WindowText(m_hwnd)), layout.pointSize, layout.bold,
+                                        dpi, area.right - area.left - kCaret);
+    if (reinterpret_cast<HFONT>(SendMessageW(m_hwnd, WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(m_hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        setMargins(dpi);
+    }
+    showWhole();
 }
 
 // An edit control that scrolled to keep the caret in view keeps the scroll

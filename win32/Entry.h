@@ -10,6 +10,8 @@
 
 namespace win32 {
 
+class Look;
+
 // The dimension entry, an edit control of the form's. It keeps the whole
 // selection through the click that gave it the focus, takes Enter and Escape
 // without a beep, keeps two pixels (at 96 dpi) beside its text and scrolls
@@ -47,7 +49,9 @@ public:
     void sendBackspace(HWND target);
 
     void setMargins(UINT dpi);
-    void showWhole();
+    // The largest font, up to the layout's size, at which the text fits, and
+    // the text in view.
+    void fit(Look &look, UINT dpi);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND control, UINT message, WPARAM wParam,
@@ -56,6 +60,7 @@ private:
     void onButtonDown(WPARAM keys, LPARAM point);
     void onButtonUp();
     void typeKeypadDecimal(LPARAM key);
+    void showWhole();
     bool undo();
     bool redo();
     bool apply(const std::optional<form::EntryState> &state);

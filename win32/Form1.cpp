@@ -1,17 +1,17 @@
 #include "win32/Form1.h"
 
 #include "core/TurnConversion.h"
-#include "form/FittingSize.h"
 #include "form/NoticeDesign.h"
 #include "form/Placement.h"
 #include "form/Regional.h"
+#include "win32/ClockText.h"
+#include "win32/Controls.h"
 #include "win32/Dpi.h"
 #include "win32/Text.h"
 #include "win32/WindowOwner.h"
 
 #include <commctrl.h>
 
-#include <array>
 #include <utility>
 
 using win32::FromTwips;
@@ -32,52 +32,6 @@ constexpr UINT_PTR kSubclass = 1;
 constexpr UINT WM_DPICHANGED = 0x02E0;
 #endif
 
-const form::Control *layoutOf(HWND control)
-{
-    const int id = GetDlgCtrlID(control);
-    for (const form::Control &entry : form::kControls) {
-        if (entry.kind != form::Kind::Timer && form::ControlId(entry) == id)
-            return &entry;
-    }
-    return nullptr;
-}
-
-struct WindowClass {
-    const wchar_t *name;
-    DWORD style;
-    DWORD exStyle;
-};
-
-WindowClass classOf(const form::Control &control)
-{
-    constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_GROUP;
-    switch (control.kind) {
-    case form::Kind::GroupBox:
-        return {WC_BUTTONW, kChild | BS_GROUPBOX, 0};
-    case form::Kind::TextBox:
-        return {WC_EDITW, kChild | WS_TABSTOP | ES_CENTER | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
-    case form::Kind::PushButton:
-        return {WC_BUTTONW, kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
-    default:
-        break;
-    }
-    DWORD style = kChild | SS_NOPREFIX;
-    switch (control.alignment) {
-    case form::Alignment::Left:
-        style |= SS_LEFT | SS_CENTERIMAGE;
-        break;
-    case form::Alignment::TopCentre:
-        style |= SS_CENTER;
-        break;
-    default:
-        style |= SS_CENTER | SS_CENTERIMAGE;
-        break;
-    }
-    if (control.border == form::Border::Single)
-        style |= WS_BORDER;
-    return {WC_STATICW, style, 0};
-}
-
 void registerClass(HINSTANCE instance, WNDPROC procedure)
 {
     WNDCLASSEXW windowClass = {};
@@ -93,22 +47,6 @@ void registerClass(HINSTANCE instance, WNDPROC procedure)
         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR | LR_SHARED));
     windowClass.lpszClassName = kClassName;
     RegisterClassExW(&windowClass); // fails harmlessly when already registered
-}
-
-std::wstring localTime()
-{
-    std::array<wchar_t, 128> text = {};
-    GetTimeFormatEx(LOCALE_NAME_USER_DEFAULT, 0, nullptr, nullptr, text.data(),
-                    static_cast<int>(text.size()));
-    return text.data();
-}
-
-std::wstring localDate()
-{
-    std::array<wchar_t, 128> text = {};
-    GetDateFormatEx(LOCALE_NAME_USER_DEFAULT, DATE_SHORTDATE, nullptr, nullptr, text.data(),
-                    static_cast<int>(text.size()), nullptr);
-    return text.data();
 }
 
 int clientWidth(HWND control)
@@ -236,31 +174,22 @@ void Form1::onCreate()
 
 void Form1::createControls()
 {
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
     const char16_t decimal = core::UserSeparators().decimal;
     for (const form::Control &control : form::kControls) {
         if (control.kind == form::Kind::Timer) {
             tmrclock = SetTimer(m_hwnd, kClockTimer, form::kClockInterval, nullptr);
             continue;
         }
-        const WindowClass windowClass = classOf(control);
-        const RECT place = placeOf(control);
-        HWND window = CreateWindowExW(
-            windowClass.exStyle, windowClass.name, win32::Wide(form::Caption(control, decimal)).c_str(),
-            windowClass.style, place.left, place.top, place.right - place.left,
-            place.bottom - place.top, m_hwnd,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(form::ControlId(control))), instance,
-            nullptr);
-        SendMessageW(window, WM_SETFONT,
-                     reinterpret_cast<WPARAM>(layoutFont(control)),
-                     FALSE);
+        HWND window = win32::CreateControl(control, form::Caption(control, decimal), m_hwnd,
+                                           placeOf(control));
+        SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(layoutFont(control)), FALSE);
         windowOf(control.id) = window;
     }
     // A group box lies below what it holds, which paints over it.
     for (HWND group : {Frame1, Frame2, Frame3})
         SetWindowPos(group, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     m_entry.attach(txtinch, m_dpi);
-    fitEntry();
+    m_entry.fit(m_look, m_dpi);
     SetWindowSubclass(cmdCalculate, &Form1::ControlProc, kSubclass,
                       reinterpret_cast<DWORD_PTR>(this));
 }
@@ -331,8 +260,8 @@ void Form1::layout()
     }
     m_entry.setMargins(m_dpi);
     for (HWND box : {lblwhole, lbldecimal})
-        fitFont(box, *layoutOf(box), clientWidth(box));
-    fitEntry();
+        fitResult(box);
+    m_entry.fit(m_look, m_dpi);
     RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
@@ -380,7 +309,7 @@ void Form1::onCommand(int id, int code)
 
 LRESULT Form1::onColour(HDC dc, HWND control)
 {
-    const form::Control *layout = layoutOf(control);
+    const form::Control *layout = win32::LayoutOf(control);
     if (layout == nullptr)
         return reinterpret_cast<LRESULT>(m_look.brush(form::kFormBackground));
     const form::Colour background =
@@ -468,7 +397,7 @@ void Form1::onEntryChanged()
     if (change->byUser)
         m_notice.edited();
     run(&Form1::txtinch_Change);
-    fitEntry();
+    m_entry.fit(m_look, m_dpi);
     if (change->notice)
         m_notice.show(win32::Wide(*change->notice), m_dpi, form::NoticeAbout::Entry);
 }
@@ -508,24 +437,15 @@ void Form1::txtinch_GotFocus()
 
 void Form1::tmrclock_Timer()
 {
-    SetWindowTextW(lbltime, localTime().c_str());
-    SetWindowTextW(lbldate, localDate().c_str());
+    SetWindowTextW(lbltime, win32::ClockTime().c_str());
+    SetWindowTextW(lbldate, win32::ClockDate().c_str());
 }
 
 void Form1::showResult(HWND box, const std::u16string &text)
 {
     win32::SetText(box, text);
-    fitFont(box, *layoutOf(box), clientWidth(box));
+    fitResult(box);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
-}
-
-void Form1::fitEntry()
-{
-    RECT text = {};
-    SendMessageW(txtinch, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&text));
-    constexpr int kCaret = 1;
-    fitFont(txtinch, form::kControls[form::Id::txtinch], text.right - text.left - kCaret);
-    m_entry.showWhole();
 }
 
 // The layout's font of the control; the clock writes the region's own texts,
@@ -536,22 +456,15 @@ HFONT Form1::layoutFont(const form::Control &control)
     return m_look.font(control.pointSize, control.bold, m_dpi, regional);
 }
 
-// Gives the control the largest font, up to the layout's size, at which its
-// text is at most room pixels wide.
-void Form1::fitFont(HWND control, const form::Control &layout, int room)
+// Gives a result box the largest font, up to the layout's size, at which its
+// text fits.
+void Form1::fitResult(HWND box)
 {
-    const std::wstring text = win32::Wide(WindowText(control));
-    const auto width = [&](double pointSize) {
-        return static_cast<double>(
-            m_look.textWidth(m_look.font(pointSize, layout.bold, m_dpi), text));
-    };
-    const HFONT font =
-        m_look.font(form::FittingPointSize(width, room, layout.pointSize), layout.bold, m_dpi);
-    if (reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)) == font)
-        return;
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (control == txtinch)
-        m_entry.setMargins(m_dpi);
+    const form::Control &layout = *win32::LayoutOf(box);
+    const HFONT font = m_look.fittingFont(win32::Wide(WindowText(box)), layout.pointSize,
+                                          layout.bold, m_dpi, clientWidth(box));
+    if (reinterpret_cast<HFONT>(SendMessageW(box, WM_GETFONT, 0, 0)) != font)
+        SendMessageW(box, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 }
 
 void Form1::showFailure(const core::ConversionError &error)

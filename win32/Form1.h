@@ -67,8 +67,7 @@ private:
     void run(void (Form1::*handler)());
     void showResult(HWND box, const std::u16string &text);
     HFONT layoutFont(const form::Control &control);
-    void fitFont(HWND control, const form::Control &layout, int room);
-    void fitEntry();
+    void fitResult(HWND box);
     void showFailure(const core::ConversionError &error);
     // The member that holds a control of the layout table: a window, or the
     // timer's ID.

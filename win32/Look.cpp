@@ -1,5 +1,7 @@
 #include "win32/Look.h"
 
+#include "form/FittingSize.h"
+
 #include <cmath>
 
 namespace win32 {
@@ -101,6 +103,14 @@ HBRUSH Look::brush(form::Colour background)
     if (added)
         place->second = CreateSolidBrush(colour);
     return place->second;
+}
+
+HFONT Look::fittingFont(const std::wstring &text, double pointSize, bool bold, UINT dpi, int room)
+{
+    const auto width = [&](double size) {
+        return static_cast<double>(textWidth(font(size, bold, dpi), text));
+    };
+    return font(form::FittingPointSize(width, room, pointSize), bold, dpi);
 }
 
 HFONT Look::font(double pointSize, bool bold, UINT dpi, bool regional)

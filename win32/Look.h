@@ -28,6 +28,9 @@ public:
     COLORREF background(form::Colour colour) const;
     COLORREF text(const form::Control &control) const;
     HBRUSH brush(form::Colour background);
+    // The largest font, up to pointSize, in which text is at most room
+    // pixels wide.
+    HFONT fittingFont(const std::wstring &text, double pointSize, bool bold, UINT dpi, int room);
 
     // "MS Sans Serif", or its TrueType successor where the machine has only
     // the bitmap font, at a point size (a multiple of a quarter point). The
