@@ -4,11 +4,11 @@
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
 #include "form/Regional.h"
+#include "ui/BackspaceQueue.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
 #include "ui/Entry.h"
 #include "ui/FitFont.h"
-#include "ui/Keystrokes.h"
 #include "ui/Look.h"
 #include "ui/Notice.h"
 #include "ui/QuietLabelAccessible.h"
@@ -145,6 +145,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     setTabOrder(cmdCalculate, txtinch);
     cmdCalculate->setFocus(Qt::OtherFocusReason);
 
+    backspaces = new ui::BackspaceQueue(this);
     notice = new ui::Notice(this);
     connect(txtinch, &ui::Entry::edited, notice, &ui::Notice::edited);
     connect(txtinch, &ui::Entry::refused, notice,
@@ -237,7 +238,7 @@ void Form1::cmdCalculate_Click()
 void Form1::txtinch_Change()
 {
     if (!core::IsNumericText(ui::CoreText(txtinch->text())))
-        ui::QueueBackspace(this);
+        backspaces->queue();
 }
 
 void Form1::txtinch_GotFocus()

@@ -18,6 +18,7 @@ struct Control;
 enum class Id : std::uint8_t;
 }
 namespace ui {
+class BackspaceQueue;
 class Entry;
 class Notice;
 }
@@ -64,5 +65,6 @@ private:
     QLabel *Label1;
     QLabel *Label3;
     QPushButton *cmdCalculate;
+    ui::BackspaceQueue *backspaces;
     ui::Notice *notice;
 };
