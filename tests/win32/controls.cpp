@@ -8,6 +8,8 @@
 //   point INDEX  the screen point at the left of the entry's character INDEX,
 //                or right of its text for INDEX -1;
 //   paste TEXT   puts TEXT on the clipboard;
+//   text ID      the text of the form's window of that ID, in UTF-8, with its
+//                line breaks: a label's, or the notice's while it shows;
 //   notice       the screen point in the middle of the notice, or "none"
 //                where none shows; then "foreground yes" or "foreground no":
 //                whether the window is the one the keyboard goes to.
@@ -88,6 +90,17 @@ int main(int argc, char **argv)
         else
             std::puts("none");
         std::printf("foreground %s\n", GetForegroundWindow() == form ? "yes" : "no");
+        return 0;
+    }
+    if (command == "text" && argc == 3) {
+        const HWND window = GetDlgItem(form, std::atoi(argv[2]));
+        std::array<wchar_t, 512> text = {};
+        if (window != nullptr && IsWindowVisible(window))
+            SendMessageW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()));
+        std::array<char, 2048> utf8 = {};
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), -1, utf8.data(), static_cast<int>(utf8.size()),
+                            nullptr, nullptr);
+        std::printf("%s\n", utf8.data());
         return 0;
     }
     if (command == "paste" && argc == 3) {
