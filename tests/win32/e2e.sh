@@ -2,7 +2,8 @@
 # The Windows program end to end under Wine on Xvfb, with real keystrokes and
 # a real click from xdotool: Tab, 1.3, a click on Convert gives 20 turns and
 # "50." divisions. Then the entry: six digits typed or pasted stay in view,
-# Undo after a refused key and Select All keep the number, and a drag into the
+# Undo after a key taken back over a selection brings the selection back,
+# Select All keeps the number, and a drag into the
 # unfocused entry selects what it dragged over. Last, under a window manager,
 # the notice of a failed Convert: a click on it dismisses it and leaves the
 # window in the foreground, and the keys go on to the window. The controls are read from
@@ -132,12 +133,16 @@ xdotool key End
 whole "123456 pasted"
 
 xdotool key Tab Tab
-xdotool type --delay 50 '1.25a'
-entry_is 1.25 "a refused letter"
-xdotool key --delay 100 ctrl+z ctrl+z
-sleep 0.5
-entry_is 1.25 "Undo twice after the refused letter"
-echo "Undo twice after 1.25a: 1.25"
+xdotool type --delay 50 '12.345'
+entry_is 12.345 "12.345 typed"
+xdotool key Home Right shift+End
+xdotool type a
+entry_is 1 "a letter typed over 2.345"
+xdotool key ctrl+z
+entry_is 12.345 "Undo after the letter that was taken back"
+xdotool key ctrl+y
+entry_is 1 "Redo"
+echo "12.345, Home, Right, Shift+End, a: 1; Undo: 12.345; Redo: 1"
 
 xdotool key Tab Tab
 xdotool type --delay 50 '1.'
