@@ -1,8 +1,10 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/Announcement.h"
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
+#include "ui/Announcer.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
 #include "ui/FitFont.h"
@@ -149,6 +151,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     cmdCalculate->setFocus(Qt::OtherFocusReason);
 
     notice = new ui::Notice(this);
+    announcer = new ui::Announcer(this);
     connect(txtinch, &QLineEdit::textChanged, notice, &ui::Notice::dismiss);
     connect(cmdCalculate, &QPushButton::clicked, notice, &ui::Notice::dismiss);
     handle(cmdCalculate, &QPushButton::clicked, &Form1::cmdCalculate_Click);
@@ -236,6 +239,8 @@ void Form1::cmdCalculate_Click()
     const core::TurnReading reading = core::ConvertToTurns(inches);
     showResult(lblwhole, ui::FromCore(core::FormatTurns(reading.wholeTurns, separators)));
     showResult(lbldecimal, ui::FromCore(core::FormatDivisions(reading.divisions, separators)));
+    announcer->announce(ui::FromCore(
+        form::SpokenResults(ui::CoreText(lblwhole->text()), ui::CoreText(lbldecimal->text()))));
 }
 
 void Form1::txtinch_Change()

@@ -19,6 +19,7 @@ struct Control;
 enum class Id : std::uint8_t;
 }
 namespace ui {
+class Announcer;
 class Notice;
 }
 
@@ -65,4 +66,5 @@ private:
     QLabel *Label3;
     QPushButton *cmdCalculate;
     ui::Notice *notice;
+    ui::Announcer *announcer;
 };

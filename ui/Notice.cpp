@@ -2,6 +2,7 @@
 
 #include "form/NoticeDesign.h"
 #include "ui/Look.h"
+#include "ui/NotificationAccessible.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -75,6 +76,7 @@ Notice::Notice(QWidget *window) : QLabel(window), m_window(window)
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, LayoutColour(form::kNoticeText));
     setPalette(colours);
+    NotificationAccessible::makeNotification(this);
     hide();
     m_timer.setSingleShot(true);
     m_timer.setInterval(form::kNoticeShownFor);
@@ -86,7 +88,7 @@ void Notice::showText(const QString &text)
     setText(text);
     fitFont();
     raise();
-    show();
+    NotificationAccessible::showAnew(this);
     m_timer.start();
     qApp->installEventFilter(this);
 }
