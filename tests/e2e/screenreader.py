@@ -257,6 +257,18 @@ def say_road(session, region):
         raise Failure(f"Orca spoke the time while idle: {spoken_times!r} (clock: {times!r})")
     print(f"Idle while the clock went {times[0]} to {times[-1]}: Orca said {idle!r}")
 
+    # Quiet, yet there to read: Orca's flat review, line by line down from the
+    # entry, comes to the time.
+    mark = speech.mark()
+    session.keys("KP_Subtract")
+    speech.wait_for("that it reviews", mark, lambda said: said == "Entering flat review.")
+    for _ in range(8):
+        mark = speech.mark()
+        session.keys("KP_Prior")
+        if re.search(r"\d:\d\d", speech.wait_for("a line", mark, lambda said: True)):
+            return
+    raise Failure(f"flat review did not come to the time; Orca said {speech.since(0)!r}")
+
 
 def in_session(program, artifacts, private, region):
     session = Session(artifacts)
