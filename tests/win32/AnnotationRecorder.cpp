@@ -21,8 +21,8 @@ struct GuidLess {
 
 std::map<std::pair<HWND, GUID>, std::wstring, GuidLess> g_recorded;
 
-// Records the window's calls; every other call fails as not implemented. One
-// static object, its own class factory, never freed.
+// Records the window's calls; the others fail. One static object, its own
+// class factory, never freed.
 class Recorder final : public IAccPropServices, public IClassFactory {
 public:
     HRESULT WINAPI QueryInterface(REFIID iid, void **object) override
@@ -62,55 +62,29 @@ public:
         return S_OK;
     }
 
+    // Not used by the window.
     HRESULT WINAPI SetPropValue(const BYTE *, DWORD, MSAAPROPID, VARIANT) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
     HRESULT WINAPI SetPropServer(const BYTE *, DWORD, const MSAAPROPID *, int, IAccPropServer *,
-                                 AnnoScope) override
-    {
-        return E_NOTIMPL;
-    }
+                                 AnnoScope) override { return E_FAIL; }
     HRESULT WINAPI ClearProps(const BYTE *, DWORD, const MSAAPROPID *, int) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
     HRESULT WINAPI SetHwndPropServer(HWND, DWORD, DWORD, const MSAAPROPID *, int,
-                                     IAccPropServer *, AnnoScope) override
-    {
-        return E_NOTIMPL;
-    }
+                                     IAccPropServer *, AnnoScope) override { return E_FAIL; }
     HRESULT WINAPI ComposeHwndIdentityString(HWND, DWORD, DWORD, BYTE **, DWORD *) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
     HRESULT WINAPI DecomposeHwndIdentityString(const BYTE *, DWORD, HWND *, DWORD *,
-                                               DWORD *) override
-    {
-        return E_NOTIMPL;
-    }
-    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_NOTIMPL; }
-    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override
-    {
-        return E_NOTIMPL;
-    }
+                                               DWORD *) override { return E_FAIL; }
+    HRESULT WINAPI SetHmenuProp(HMENU, DWORD, MSAAPROPID, VARIANT) override { return E_FAIL; }
+    HRESULT WINAPI SetHmenuPropStr(HMENU, DWORD, MSAAPROPID, LPCWSTR) override { return E_FAIL; }
     HRESULT WINAPI SetHmenuPropServer(HMENU, DWORD, const MSAAPROPID *, int, IAccPropServer *,
-                                      AnnoScope) override
-    {
-        return E_NOTIMPL;
-    }
+                                      AnnoScope) override { return E_FAIL; }
     HRESULT WINAPI ClearHmenuProps(HMENU, DWORD, const MSAAPROPID *, int) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
     HRESULT WINAPI ComposeHmenuIdentityString(HMENU, DWORD, BYTE **, DWORD *) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
     HRESULT WINAPI DecomposeHmenuIdentityString(const BYTE *, DWORD, HMENU *, DWORD *) override
-    {
-        return E_NOTIMPL;
-    }
+    { return E_FAIL; }
 };
 
 Recorder g_recorder;
