@@ -106,34 +106,36 @@ QString EntryAccessible::text(int startOffset, int endOffset) const
 QString EntryAccessible::textBeforeOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                           int *startOffset, int *endOffset) const
 {
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    return QAccessibleTextInterface::textBeforeOffset(offset == -2 ? cursorPosition() : offset,
-                                                      boundaryType, startOffset, endOffset);
+    return shown() ? QAccessibleTextInterface::textBeforeOffset(at(offset), boundaryType,
+                                                                 startOffset, endOffset)
+                   : masked(startOffset, endOffset);
 }
 
 QString EntryAccessible::textAfterOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                          int *startOffset, int *endOffset) const
 {
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    return QAccessibleTextInterface::textAfterOffset(offset == -2 ? cursorPosition() : offset,
-                                                     boundaryType, startOffset, endOffset);
+    return shown() ? QAccessibleTextInterface::textAfterOffset(at(offset), boundaryType,
+                                                                startOffset, endOffset)
+                   : masked(startOffset, endOffset);
 }
 
 QString EntryAccessible::textAtOffset(int offset, QAccessible::TextBoundaryType boundaryType,
                                       int *startOffset, int *endOffset) const
 {
-    if (!shown()) {
-        *startOffset = *endOffset = -1;
-        return {};
-    }
-    return QAccessibleTextInterface::textAtOffset(offset == -2 ? cursorPosition() : offset,
-                                                  boundaryType, startOffset, endOffset);
+    return shown() ? QAccessibleTextInterface::textAtOffset(at(offset), boundaryType, startOffset,
+                                                             endOffset)
+                   : masked(startOffset, endOffset);
+}
+
+int EntryAccessible::at(int offset) const
+{
+    return offset == -2 ? cursorPosition() : offset;
+}
+
+QString EntryAccessible::masked(int *startOffset, int *endOffset)
+{
+    *startOffset = *endOffset = -1;
+    return {};
 }
 
 int EntryAccessible::characterCount() const

@@ -54,6 +54,8 @@ public:
 private:
     QLineEdit *edit() const;
     bool shown() const; // whether its text is shown as it is (not masked)
+    int at(int offset) const;
+    static QString masked(int *startOffset, int *endOffset);
 };
 
 } // namespace ui
