@@ -630,6 +630,7 @@ TEST_F(WindowTest, ResultsAndFailuresAnnouncedClockNot)
                                                              {kLiveRegionChanged, whole},
                                                              {EVENT_OBJECT_NAMECHANGE, divisions},
                                                              {kLiveRegionChanged, divisions}}));
+    // UI Automation's LiveSetting, as its documentation writes it.
     const GUID liveSetting = {
         0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
     EXPECT_EQ(annotations::Read(whole, PROPID_ACC_NAME), L"20 whole turns");
