@@ -80,29 +80,39 @@ inline std::u16string Localised(std::u16string_view text, char16_t decimal)
     return result;
 }
 
-// The script, then a click on Convert: the entry and the two results.
+// The script, then a click on Convert: the entry, the two results and what a
+// screen reader says of them.
 struct Convert {
     const char *name;
     std::u16string_view script;
     std::u16string_view entry;
     std::u16string_view whole;
     std::u16string_view divisions;
+    std::u16string_view spoken;
 };
 
-inline constexpr std::array<Convert, 13> kConvert = {{
-    {"empty entry becomes 0.000", u"{Tab}{Del}", u"0.000", u"0", u"."},
-    {"0.000 as at start", u"", u"0.000", u"0", u"."},
-    {"1.250", u"{Tab}1.250", u"1.250", u"20", u"."},
-    {"0.1", u"{Tab}0.1", u"0.1", u"1", u"37.5"},
-    {"1.3", u"{Tab}1.3", u"1.3", u"20", u"50."},
-    {"-0.1", u"{Tab}0.1{Home}-", u"-0.1", u"-2", u"25."},
-    {"999999", u"{Tab}999999", u"999999", u"15999984", u"."},
-    {"-99999", u"{Tab}99999{Home}-", u"-99999", u"-1599984", u"."},
-    {".99995 pasted", u"{Tab}{Paste:.99995}", u".99995", u"15", u"62.45"},
-    {"group separator", u"{Tab}1,250", u"1,250", u"20000", u"."},
-    {"trailing blank", u"{Tab}5 ", u"5 ", u"80", u"."},
-    {"plus sign", u"{Tab}5{Home}+", u"+5", u"80", u"."},
-    {"keypad decimal key types the region's", u"{Tab}1{KPDecimal}3", u"1.3", u"20", u"50."},
+inline constexpr std::array<Convert, 15> kConvert = {{
+    {"empty entry becomes 0.000", u"{Tab}{Del}", u"0.000", u"0", u".",
+     u"0 whole turns and 0. divisions"},
+    {"0.000 as at start", u"", u"0.000", u"0", u".", u"0 whole turns and 0. divisions"},
+    {"1.250", u"{Tab}1.250", u"1.250", u"20", u".", u"20 whole turns and 0. divisions"},
+    {"0.1", u"{Tab}0.1", u"0.1", u"1", u"37.5", u"1 whole turn and 37.5 divisions"},
+    {"1.3", u"{Tab}1.3", u"1.3", u"20", u"50.", u"20 whole turns and 50. divisions"},
+    {"-0.1", u"{Tab}0.1{Home}-", u"-0.1", u"-2", u"25.", u"-2 whole turns and 25. divisions"},
+    {"-0.06", u"{Tab}0.06{Home}-", u"-0.06", u"-1", u"2.5", u"-1 whole turn and 2.5 divisions"},
+    {"0.001", u"{Tab}0.001", u"0.001", u"0", u"1.", u"0 whole turns and 1. division"},
+    {"999999", u"{Tab}999999", u"999999", u"15999984", u".",
+     u"15999984 whole turns and 0. divisions"},
+    {"-99999", u"{Tab}99999{Home}-", u"-99999", u"-1599984", u".",
+     u"-1599984 whole turns and 0. divisions"},
+    {".99995 pasted", u"{Tab}{Paste:.99995}", u".99995", u"15", u"62.45",
+     u"15 whole turns and 62.45 divisions"},
+    {"group separator", u"{Tab}1,250", u"1,250", u"20000", u".",
+     u"20000 whole turns and 0. divisions"},
+    {"trailing blank", u"{Tab}5 ", u"5 ", u"80", u".", u"80 whole turns and 0. divisions"},
+    {"plus sign", u"{Tab}5{Home}+", u"+5", u"80", u".", u"80 whole turns and 0. divisions"},
+    {"keypad decimal key types the region's", u"{Tab}1{KPDecimal}3", u"1.3", u"20", u"50.",
+     u"20 whole turns and 50. divisions"},
 }};
 
 // The script alone: what the filter leaves in the entry.

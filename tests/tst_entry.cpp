@@ -169,10 +169,11 @@ void tst_Entry::convert_data()
     QTest::addColumn<QString>("entryAfter");
     QTest::addColumn<QString>("whole");
     QTest::addColumn<QString>("divisions");
+    QTest::addColumn<QString>("spoken");
 
     for (const cases::Convert &row : cases::kConvert)
         QTest::newRow(row.name) << text(row.script) << text(row.entry) << text(row.whole)
-                                << text(row.divisions);
+                                << text(row.divisions) << text(row.spoken);
 }
 
 void tst_Entry::convert()
@@ -181,6 +182,7 @@ void tst_Entry::convert()
     QFETCH(QString, entryAfter);
     QFETCH(QString, whole);
     QFETCH(QString, divisions);
+    QFETCH(QString, spoken);
 
     play(local(script));
     play(u"{Convert}"_s);
@@ -189,6 +191,10 @@ void tst_Entry::convert()
     QCOMPARE(m_whole->text(), whole);
     QCOMPARE(m_divisions->text(), local(divisions));
     QVERIFY(!control(*m_form, "notice")->isVisible());
+    const QAccessibleInterface *announcer =
+        QAccessible::queryAccessibleInterface(control(*m_form, "announcer"));
+    QCOMPARE(announcer->role(), QAccessible::Notification);
+    QCOMPARE(announcer->text(QAccessible::Name), local(spoken));
 }
 
 void tst_Entry::convertTwiceWritesTheSame()
@@ -290,6 +296,7 @@ void tst_Entry::noticeText()
         u"Type a dimension such as 1_250 or 0_250."_s.replace(u'_', core::UserSeparators().decimal);
     QCOMPARE(QAccessible::queryAccessibleInterface(notice)->text(QAccessible::Name),
              description + u'\n' + advice);
+    QCOMPARE(QAccessible::queryAccessibleInterface(notice)->role(), QAccessible::Notification);
 }
 
 void tst_Entry::filter_data()
@@ -488,7 +495,17 @@ void tst_Entry::accessibility()
     const AccessibleEvents events;
     play(local(u"{Tab}1.3{Convert}"_s));
     QCOMPARE(events.objectsWith(QAccessible::NameChanged),
-             QStringList({u"lblwhole"_s, u"lbldecimal"_s}));
+             QStringList({u"lblwhole"_s, u"lbldecimal"_s, u"announcer"_s}));
+    // Said again for the same results.
+    play(u"{Convert}"_s);
+    QCOMPARE(events.objectsWith(QAccessible::ObjectShow),
+             QStringList({u"announcer"_s, u"announcer"_s}));
+    // The entry's text is one run of attributes: a screen reader that joins
+    // the runs reads all of it.
+    int start = -1;
+    int end = -1;
+    QAccessible::queryAccessibleInterface(m_entry)->textInterface()->attributes(1, &start, &end);
+    QCOMPARE(QPair(start, end), QPair(0, 3));
     for (const auto &[box, description] : {std::pair{m_whole, u"Whole turns"_s},
                                            std::pair{m_divisions, u"Divisions"_s}}) {
         QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(box);

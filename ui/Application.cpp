@@ -1,6 +1,8 @@
 #include "ui/Application.h"
 
+#include "ui/EntryAccessible.h"
 #include "ui/Look.h"
+#include "ui/NotificationAccessible.h"
 #include "ui/QuietLabelAccessible.h"
 
 #include <QAccessible>
@@ -41,4 +43,6 @@ Application::Application(int &argc, char **argv) : QApplication(argc, argv)
         icon.addPixmap(QPixmap(image));
     setWindowIcon(icon);
     QAccessible::installFactory(ui::QuietLabelAccessible::create);
+    QAccessible::installFactory(ui::EntryAccessible::create);
+    QAccessible::installFactory(ui::NotificationAccessible::create);
 }

@@ -1,9 +1,11 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/Announcement.h"
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
 #include "form/Regional.h"
+#include "ui/Announcer.h"
 #include "ui/BackspaceQueue.h"
 #include "ui/ClockText.h"
 #include "ui/CoreText.h"
@@ -147,6 +149,7 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
 
     backspaces = new ui::BackspaceQueue(this);
     notice = new ui::Notice(this);
+    announcer = new ui::Announcer(this);
     connect(txtinch, &ui::Entry::edited, notice, &ui::Notice::edited);
     connect(txtinch, &ui::Entry::refused, notice,
             [this](const QString &text) { notice->showText(text, form::NoticeAbout::Entry); });
@@ -233,6 +236,8 @@ void Form1::cmdCalculate_Click()
     const core::TurnReading reading = core::ConvertToTurns(inches);
     showResult(lblwhole, ui::FromCore(core::FormatTurns(reading.wholeTurns, separators)));
     showResult(lbldecimal, ui::FromCore(core::FormatDivisions(reading.divisions, separators)));
+    announcer->announce(ui::FromCore(
+        form::SpokenResults(ui::CoreText(lblwhole->text()), ui::CoreText(lbldecimal->text()))));
 }
 
 void Form1::txtinch_Change()

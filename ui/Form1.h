@@ -18,6 +18,7 @@ struct Control;
 enum class Id : std::uint8_t;
 }
 namespace ui {
+class Announcer;
 class BackspaceQueue;
 class Entry;
 class Notice;
@@ -67,4 +68,5 @@ private:
     QPushButton *cmdCalculate;
     ui::BackspaceQueue *backspaces;
     ui::Notice *notice;
+    ui::Announcer *announcer;
 };

@@ -2,6 +2,7 @@
 
 #include "form/NoticeDesign.h"
 #include "ui/Look.h"
+#include "ui/NotificationAccessible.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -76,6 +77,7 @@ Notice::Notice(QWidget *window) : QLabel(window), m_window(window)
     QPalette colours = palette();
     colours.setColor(QPalette::WindowText, LayoutColour(form::kNoticeText));
     setPalette(colours);
+    NotificationAccessible::makeNotification(this);
     hide();
     m_timer.setSingleShot(true);
     m_timer.setInterval(form::kNoticeShownFor);
@@ -88,7 +90,7 @@ void Notice::showText(const QString &text, form::NoticeAbout about)
     setText(text);
     fitFont();
     raise();
-    show();
+    NotificationAccessible::showAnew(this);
     m_timer.start();
     qApp->installEventFilter(this);
 }

@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <iterator>
+
 namespace win32 {
 
 namespace {
@@ -13,6 +15,12 @@ Function *exported(HMODULE module, const char *name)
     return reinterpret_cast<Function *>(
         reinterpret_cast<void (*)()>(GetProcAddress(module, name)));
 }
+
+// UI Automation's LiveSetting property and its value Polite, which oleacc's
+// annotation takes as an MSAA property.
+constexpr MSAAPROPID kLiveSetting = {
+    0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr long kPolite = 1;
 
 } // namespace
 
@@ -57,13 +65,35 @@ void Annotations::setDescription(HWND control, const wchar_t *description)
                                    PROPID_ACC_DESCRIPTION, const_cast<wchar_t *>(description));
 }
 
+void Annotations::setRole(HWND control, long role)
+{
+    setNumber(control, PROPID_ACC_ROLE, role);
+}
+
+void Annotations::setPoliteLiveRegion(HWND control)
+{
+    setNumber(control, kLiveSetting, kPolite);
+}
+
+void Annotations::setNumber(HWND control, const GUID &property, long number)
+{
+    if (m_services == nullptr)
+        return;
+    VARIANT value = {};
+    value.vt = VT_I4;
+    value.lVal = number;
+    m_services->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, property,
+                            value);
+}
+
 void Annotations::clear(HWND control)
 {
     if (m_services == nullptr)
         return;
-    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION};
+    const MSAAPROPID properties[] = {PROPID_ACC_NAME, PROPID_ACC_DESCRIPTION, PROPID_ACC_ROLE,
+                                     kLiveSetting};
     m_services->ClearHwndProps(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF,
-                               properties, 2);
+                               properties, static_cast<int>(std::size(properties)));
 }
 
 } // namespace win32

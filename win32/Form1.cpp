@@ -1,6 +1,7 @@
 #include "win32/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/Announcement.h"
 #include "form/NoticeDesign.h"
 #include "form/Placement.h"
 #include "form/Regional.h"
@@ -30,6 +31,9 @@ constexpr UINT kLimitReached = WM_APP + 3; // the entry's limit cut an edit, now
 constexpr UINT_PTR kSubclass = 1;
 #ifndef WM_DPICHANGED
 constexpr UINT WM_DPICHANGED = 0x02E0;
+#endif
+#ifndef EVENT_OBJECT_LIVEREGIONCHANGED
+constexpr DWORD EVENT_OBJECT_LIVEREGIONCHANGED = 0x8019;
 #endif
 
 void registerClass(HINSTANCE instance, WNDPROC procedure)
@@ -166,7 +170,7 @@ void Form1::onCreate()
 {
     m_dpi = win32::WindowDpi(m_hwnd);
     createControls();
-    m_notice.create(m_hwnd, m_look);
+    m_notice.create(m_hwnd, m_look, m_annotations);
     centre();
     m_focus = cmdCalculate;
     PostMessageW(m_hwnd, kShown, 0, 0);
@@ -211,6 +215,8 @@ void Form1::onShown()
             m_annotations.setDescription(windowOf(entry.id),
                                          win32::Wide(entry.description).c_str());
     }
+    for (HWND box : {lblwhole, lbldecimal})
+        m_annotations.setPoliteLiveRegion(box);
 }
 
 // Each control's member, by identity: one entry for each row of the layout
@@ -420,8 +426,9 @@ void Form1::cmdCalculate_Click()
     const core::Separators separators = core::UserSeparators();
     const double inches = core::ParseDimension(WindowText(txtinch), separators);
     const core::TurnReading reading = core::ConvertToTurns(inches);
-    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators));
-    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators));
+    showResult(lblwhole, core::FormatTurns(reading.wholeTurns, separators), &form::SpokenTurns);
+    showResult(lbldecimal, core::FormatDivisions(reading.divisions, separators),
+               &form::SpokenDivisions);
 }
 
 void Form1::txtinch_Change()
@@ -441,11 +448,15 @@ void Form1::tmrclock_Timer()
     SetWindowTextW(lbldate, win32::ClockDate().c_str());
 }
 
-void Form1::showResult(HWND box, const std::u16string &text)
+// The box shows the text; its name says what it means, which a screen reader
+// says when told that the live region changed.
+void Form1::showResult(HWND box, const std::u16string &text, Spoken spoken)
 {
     win32::SetText(box, text);
     fitResult(box);
+    m_annotations.setName(box, win32::Wide(spoken(text)).c_str());
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, box, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, box, OBJID_CLIENT, CHILDID_SELF);
 }
 
 // The layout's font of the control; the clock writes the region's own texts,

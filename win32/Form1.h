@@ -9,6 +9,7 @@
 #include <windows.h>
 
 #include <string>
+#include <string_view>
 #include <variant>
 
 namespace core {
@@ -65,7 +66,8 @@ private:
     void centre();
     void restoreFocus();
     void run(void (Form1::*handler)());
-    void showResult(HWND box, const std::u16string &text);
+    using Spoken = std::u16string (*)(std::u16string_view);
+    void showResult(HWND box, const std::u16string &text, Spoken spoken);
     HFONT layoutFont(const form::Control &control);
     void fitResult(HWND box);
     void showFailure(const core::ConversionError &error);

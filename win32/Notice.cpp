@@ -1,9 +1,12 @@
 #include "win32/Notice.h"
 
 #include "form/NoticeDesign.h"
+#include "win32/Annotations.h"
 #include "win32/Dpi.h"
 #include "win32/Look.h"
 #include "win32/WindowOwner.h"
+
+#include <oleacc.h>
 
 #include <array>
 
@@ -38,10 +41,11 @@ Notice::~Notice()
         DestroyWindow(m_window);
 }
 
-void Notice::create(HWND form, Look &look)
+void Notice::create(HWND form, Look &look, Annotations &annotations)
 {
     m_form = form;
     m_look = &look;
+    m_annotations = &annotations;
 }
 
 void Notice::createWindow()
@@ -58,6 +62,7 @@ void Notice::createWindow()
     m_window = CreateWindowExW(WS_EX_NOPARENTNOTIFY, kClassName, L"", WS_CHILD | WS_CLIPSIBLINGS,
                                0, 0, 0, 0, m_form,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kId)), instance, this);
+    m_annotations->setRole(m_window, ROLE_SYSTEM_ALERT);
 }
 
 LRESULT CALLBACK Notice::WindowProc(HWND window, UINT message, WPARAM wParam,
@@ -84,6 +89,9 @@ LRESULT Notice::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_PAINT:
         onPaint();
         return 0;
+    case WM_DESTROY:
+        m_annotations->clear(m_window);
+        break;
     default:
         break;
     }
@@ -114,6 +122,7 @@ void Notice::show(const std::wstring &text, UINT dpi, form::NoticeAbout about)
     m_dpi = dpi;
     m_text = text;
     SetWindowTextW(m_window, m_text.c_str());
+    m_annotations->setName(m_window, m_text.c_str());
     place();
     fitFont();
     SetWindowPos(m_window, HWND_TOP, 0, 0, 0, 0,

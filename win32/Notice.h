@@ -8,6 +8,7 @@
 
 namespace win32 {
 
+class Annotations;
 class Look;
 
 // A short message, plain text, in a box inside the window over the hints
@@ -15,8 +16,8 @@ class Look;
 // the form, so that it moves with it and is never over another program. It
 // never takes the activation or the focus; a click on it dismisses it. It
 // goes after a few seconds, or when dismissed; unless it is about the entry, a
-// key or an edit of the user's dismisses it too. A screen reader hears of it
-// through an alert event when it shows.
+// key or an edit of the user's dismisses it too. To a screen reader it is an
+// alert whose name is its text, which it hears of each time it shows.
 class Notice {
 public:
     static constexpr int kId = 99; // the child window's ID; no control of the layout has it
@@ -26,9 +27,9 @@ public:
     Notice(const Notice &) = delete;
     Notice &operator=(const Notice &) = delete;
 
-    // The form that holds it and the look whose fonts it uses; the window is
-    // made when it is first shown.
-    void create(HWND form, Look &look);
+    // The form that holds it, the look whose fonts it uses and the form's
+    // annotations; the window is made when it is first shown.
+    void create(HWND form, Look &look, Annotations &annotations);
     void show(const std::wstring &text, UINT dpi, form::NoticeAbout about);
     void dismiss();
     // The user edited the entry.
@@ -51,6 +52,7 @@ private:
     HWND m_form = nullptr;
     HWND m_window = nullptr;
     Look *m_look = nullptr;
+    Annotations *m_annotations = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
     std::wstring m_text;  // also the window's text, which screen readers read
     double m_pointSize = 0;

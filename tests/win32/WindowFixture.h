@@ -6,6 +6,7 @@
 
 #include "core/NumericText.h"
 #include "form/Layout.h"
+#include "tests/win32/AnnotationRecorder.h"
 #include "win32/Form1.h"
 #include "win32/Text.h"
 
@@ -43,6 +44,7 @@ class WindowTest : public testing::Test {
 protected:
     void SetUp() override
     {
+        annotations::Install();
         m_form = std::make_unique<Form1>(GetModuleHandleW(nullptr));
         ASSERT_NE(form(), nullptr);
         ShowWindow(form(), SW_SHOWNORMAL);

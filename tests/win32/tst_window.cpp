@@ -313,6 +313,9 @@ TEST_P(ConvertTable, WritesBothResults)
     EXPECT_EQ(text("lblwhole"), row.whole);
     EXPECT_EQ(text("lbldecimal"), local(row.divisions));
     EXPECT_EQ(noticeText(), u"");
+    EXPECT_EQ(annotations::Read(item("lblwhole"), PROPID_ACC_NAME) + L" and "
+                  + annotations::Read(item("lbldecimal"), PROPID_ACC_NAME),
+              win32::Wide(local(row.spoken)));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, ConvertTable, testing::ValuesIn(cases::kConvert),
@@ -613,42 +616,49 @@ TEST_F(WindowTest, ClockInTheUsersFormats)
 
 namespace {
 
-std::vector<HWND> g_events; // filled by the event hook below, on this thread
+constexpr DWORD kLiveRegionChanged = 0x8019; // EVENT_OBJECT_LIVEREGIONCHANGED, Windows 8 on
 
-void CALLBACK recordEvent(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD,
-                               DWORD)
+// Filled by the event hook below, on this thread: what screen readers hear of.
+std::vector<std::pair<DWORD, HWND>> g_events;
+
+void CALLBACK recordEvent(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD,
+                          DWORD)
 {
-    if (object == OBJID_CLIENT && child == CHILDID_SELF)
-        g_events.push_back(window);
+    const bool told = event == EVENT_OBJECT_NAMECHANGE || event == EVENT_SYSTEM_ALERT
+        || event == kLiveRegionChanged;
+    if (told && object == OBJID_CLIENT && child == CHILDID_SELF)
+        g_events.emplace_back(event, window);
 }
 
 } // namespace
 
-// A new result raises a name change of the box's own, a failure an alert
-// from the notice; a clock tick raises nothing.
+// The results are polite live regions whose names say what they mean: a new
+// result raises a name change and a live region change of the box's own. A
+// failure raises an alert from the notice, an alert whose name is its text. A
+// clock tick raises nothing. The entry's value is its whole text.
 TEST_F(WindowTest, ResultsAndFailuresAnnouncedClockNot)
 {
-    g_events.clear();
-    const HWINEVENTHOOK hook =
-        SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
-                        recordEvent, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    const HWINEVENTHOOK hook = SetWinEventHook(EVENT_MIN, EVENT_MAX, nullptr, recordEvent,
+                                               GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     ASSERT_NE(hook, nullptr);
+    g_events.clear();
     reinterpret_cast<Form1 *>(GetWindowLongPtrW(form(), GWLP_USERDATA))->tmrclock_Timer();
     play(local(u"{Tab}1.3{Convert}"));
     drain();
-    UnhookWinEvent(hook);
-    EXPECT_EQ(g_events, (std::vector<HWND>{item("lblwhole"), item("lbldecimal")}));
-
-    // A failed Convert raises, from the notice, the alert that screen readers read.
-    g_events.clear();
-    const HWINEVENTHOOK alert =
-        SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, recordEvent,
-                        GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
-    ASSERT_NE(alert, nullptr);
-    play(u"{Tab}5 {Home}{Del}{Convert}");
-    drain();
-    UnhookWinEvent(alert);
-    EXPECT_EQ(g_events, std::vector<HWND>{GetDlgItem(form(), win32::Notice::kId)});
+    const HWND whole = item("lblwhole");
+    const HWND divisions = item("lbldecimal");
+    EXPECT_EQ(g_events, (std::vector<std::pair<DWORD, HWND>>{{EVENT_OBJECT_NAMECHANGE, whole},
+                                                             {kLiveRegionChanged, whole},
+                                                             {EVENT_OBJECT_NAMECHANGE, divisions},
+                                                             {kLiveRegionChanged, divisions}}));
+    // UI Automation's LiveSetting, as its documentation writes it.
+    const GUID liveSetting = {
+        0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+    EXPECT_EQ(annotations::Read(whole, PROPID_ACC_NAME), L"20 whole turns");
+    EXPECT_EQ(annotations::Read(divisions, PROPID_ACC_NAME), win32::Wide(local(u"50. divisions")));
+    for (const HWND box : {whole, divisions})
+        EXPECT_EQ(annotations::Read(box, liveSetting), L"1"); // polite
+    EXPECT_EQ(annotations::Read(item("lbltime"), liveSetting), L"");
 
     // oleacc comes at run time, as the program takes ole32.
     const HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
@@ -657,18 +667,27 @@ TEST_F(WindowTest, ResultsAndFailuresAnnouncedClockNot)
     const auto accessibleObjectFromWindow = reinterpret_cast<FromWindow *>(
         reinterpret_cast<void (*)()>(GetProcAddress(oleacc, "AccessibleObjectFromWindow")));
     IAccessible *accessible = nullptr;
-    ASSERT_EQ(accessibleObjectFromWindow(item("lblwhole"), static_cast<DWORD>(OBJID_CLIENT),
+    ASSERT_EQ(accessibleObjectFromWindow(item("txtinch"), static_cast<DWORD>(OBJID_CLIENT),
                                          IID_IAccessible, reinterpret_cast<void **>(&accessible)),
               S_OK);
     VARIANT self = {};
     self.vt = VT_I4;
     self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    EXPECT_EQ(accessible->get_accName(self, &name), S_OK);
-    EXPECT_EQ(std::wstring(name ? name : L""), L"20");
-    SysFreeString(name);
+    BSTR value = nullptr;
+    EXPECT_EQ(accessible->get_accValue(self, &value), S_OK);
+    EXPECT_EQ(std::wstring(value ? value : L""), win32::Wide(local(u"1.3")));
+    SysFreeString(value);
     accessible->Release();
     FreeLibrary(oleacc);
+
+    g_events.clear();
+    play(u"{Tab}5 {Home}{Del}{Convert}");
+    drain();
+    UnhookWinEvent(hook);
+    const HWND notice = GetDlgItem(form(), win32::Notice::kId);
+    EXPECT_EQ(g_events, (std::vector<std::pair<DWORD, HWND>>{{EVENT_SYSTEM_ALERT, notice}}));
+    EXPECT_EQ(annotations::Read(notice, PROPID_ACC_ROLE), std::to_wstring(ROLE_SYSTEM_ALERT));
+    EXPECT_EQ(annotations::Read(notice, PROPID_ACC_NAME), win32::Wide(noticeText()));
 }
 
 // --- Dpi, contrast, region --------------------------------------------------
