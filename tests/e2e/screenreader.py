@@ -135,8 +135,8 @@ class Session(Driver):
 
 
 def hear_the_road(session):
-    """Tab into the entry, type 1.3, Tab, Space on Convert, Tab back, a blank
-    entry, Convert, and the clock left alone."""
+    """Tab into the entry, type 1.3, Tab, Space on Convert, Tab back, 1/, a
+    blank entry, Convert, and the clock left alone."""
     speech, decimal = session.speech, DECIMAL[session.region]
     speech.after(lambda: session.keys("Tab"), "the whole entry, 0.000",
                  lambda said: said == "0.000 selected.")
@@ -148,7 +148,11 @@ def hear_the_road(session):
     speech.after(lambda: session.keys("space"), results, lambda said: results in said)
     speech.after(lambda: session.keys("Tab"), "the whole entry, 1.3",
                  lambda said: said == f"1{decimal}3 selected.")
+    # What the entry takes back, it tells.
+    refusal = "\u201C/\u201D was taken back: type fractions as decimals."
+    speech.after(lambda: session.type("1/"), "the refusal", lambda said: refusal in said)
 
+    session.keys("Tab", "Tab")
     session.type("5 ")
     session.keys("Home", "Delete")
     wait_until("an entry of one blank", lambda: session.entry_text() == " ")
