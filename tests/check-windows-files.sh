@@ -124,7 +124,7 @@ mkdir "$work/zip"
 [ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE-fonts.txt LICENSE.txt README.txt brantile.exe " ] ||
     fail "the zip holds: $(ls "$work/zip" | tr '\n' ' ')"
 cmp -s "$work/zip/brantile.exe" "$program" || fail "the zip's brantile.exe is not the built one"
-grep -q 'delete its folder' "$work/zip/README.txt" || fail "the zip's README.txt is the installer's"
+grep -q 'holds four files and no folder' "$work/zip/README.txt" || fail "the zip's README.txt is the installer's"
 wine "$work/zip/brantile.exe" &
 started=$!
 window_comes_and_goes "the program from the zip"
