@@ -1,6 +1,9 @@
-# Thin wrapper over the CMake presets. Every target first installs the Debian
-# packages that are missing (scripts/debian-packages.txt): `make run` those
-# that building and running the program need, the other targets all of them.
+# Thin wrapper over the CMake presets. `make run` first installs the Debian
+# packages that are missing (scripts/debian-packages.txt) among those that
+# building and running the program need; `make test`, and the targets that
+# need tools beyond the build's (Wine, clang, gcovr, lintian, reprotest...),
+# all of them. The steps that only build (build, windows, test-default,
+# test-asan, test-windows-short, dist-files) install nothing.
 WERROR ?= OFF
 FUZZ_SECONDS ?= 60
 
@@ -22,7 +25,7 @@ define configure_and_build
 	cmake --build --preset $(1)
 endef
 
-build: deps
+build:
 	$(call configure_and_build,default)
 
 # The program alone; a first configure leaves out the tests and benchmarks,
@@ -37,37 +40,37 @@ run: deps-run
 # UndefinedBehaviorSanitizer, and built for Windows under Wine. The Windows
 # soak runs for minutes on about one core: it starts once the Windows build is
 # there and runs beside the rest, and make test shows its output at the end.
-test: windows
+test: deps windows
 	@./scripts/soak start build/windows
 	@$(MAKE) --no-print-directory test-default test-asan test-windows-short || \
 	    { ./scripts/soak stop build/windows; exit 1; }
 	@./scripts/soak wait build/windows
 
-test-default: deps
+test-default:
 	$(call configure_and_build,default)
 	ctest --preset default
 
-test-asan: deps
+test-asan:
 	$(call configure_and_build,asan)
 	ctest --preset asan
 
 # The Windows build (mingw-w64, statically linked) in build/windows.
-windows: deps
+windows:
 	$(call configure_and_build,windows)
 
 # The soak runs for minutes: on its own, with its output, which says how far
 # it is.
-test-windows: test-windows-short
+test-windows: deps test-windows-short
 	ctest --preset windows -R '^win32_soak$$' --verbose
 
 test-windows-short: windows
 	ctest --preset windows -E '^win32_soak$$'
 
-run-windows: windows
+run-windows: deps windows
 	@./scripts/run-windows build/windows
 
 # The Windows program's start-up under Wine against its Win32 floor.
-bench-windows: build windows
+bench-windows: deps build windows
 	./scripts/bench-windows build/windows build/default/bench/brantile_startup_bench
 
 bench-all: bench bench-windows
@@ -88,11 +91,11 @@ coverage: deps
 
 # Start-up time and memory against the least Qt Widgets program, and the time
 # of one conversion. Benchmarks: they never fail on a time.
-bench: build
+bench: deps build
 	./scripts/bench build/default
 
 # A Debian package of the program, in build/default/package/.
-package: build
+package: deps build
 	cd build/default && cpack
 
 # The release files in dist/: the .deb, the Windows installer and zip, the
@@ -104,7 +107,7 @@ VERSION := $(shell sed -n 's/^project.Brantile VERSION \([0-9.]*\).*/\1/p' CMake
 RELEASE_FILES := brantile_$(VERSION)_amd64.deb brantile-$(VERSION)-setup.exe \
 	brantile-$(VERSION)-win64.zip brantile-$(VERSION).tar.gz
 dist: export SOURCE_DATE_EPOCH := $(shell git log -1 --format=%ct)
-dist: package windows
+dist: deps package windows
 	$(MAKE) --no-print-directory dist-files
 	@git diff --quiet HEAD || echo "Note: the source archive holds HEAD, without the uncommitted changes."
 	@ls -l dist
@@ -124,7 +127,7 @@ dist-files:
 
 # The release files built once more from a clone of HEAD in another folder,
 # in another time zone and umask, without the tests: the same bytes as dist/.
-check-release: dist
+check-release: deps dist
 	./scripts/check-release
 
 clean:

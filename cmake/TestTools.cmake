@@ -70,3 +70,31 @@ function(brantile_windows_tests_need_wine)
         set_tests_properties(${tests} PROPERTIES DISABLED ON)
     endif()
 endfunction()
+
+# brantile_gtest(target [SUFFIX suffix] [PROPERTIES name value ...]): each
+# case of a GoogleTest executable a test of its own, named TARGET.CASE[SUFFIX]
+# (gtest_discover_tests, listed when the tests run), with the properties, lists
+# among their values. Built for Windows, the executable is one test,
+# TARGET[SUFFIX], under the target's emulator (Wine): there a case would cost
+# a Wine process of a second or more, and the core's 200 cases minutes where
+# the executables take seconds.
+function(brantile_gtest target)
+    cmake_parse_arguments(PARSE_ARGV 1 ARG "" "SUFFIX" "PROPERTIES")
+    if(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${target}${ARG_SUFFIX} COMMAND ${target})
+        set_tests_properties(${target}${ARG_SUFFIX} PROPERTIES ${ARG_PROPERTIES})
+        return()
+    endif()
+    set(cases ${target}${ARG_SUFFIX}_cases)
+    gtest_discover_tests(${target} TEST_PREFIX ${target}. TEST_SUFFIX "${ARG_SUFFIX}"
+                         TEST_LIST ${cases} NO_PRETTY_VALUES DISCOVERY_MODE PRE_TEST)
+    # gtest_discover_tests would split a list among the properties: they are
+    # set once the cases are listed, each value whole.
+    set(properties)
+    foreach(item IN LISTS ARG_PROPERTIES)
+        string(APPEND properties " [==[${item}]==]")
+    endforeach()
+    set(script ${CMAKE_CURRENT_BINARY_DIR}/${cases}.cmake)
+    file(WRITE ${script} "set_tests_properties(\${${cases}} PROPERTIES${properties})\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
+endfunction()

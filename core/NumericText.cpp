@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <string_view>
 #include <system_error>
 #include <utility>
 
@@ -37,18 +38,39 @@ bool isHighSurrogate(char16_t c)
     return c >= 0xD800 && c <= 0xDBFF;
 }
 
-// Reads text in the number syntax. The digits are collected as plain ASCII
-// ("123.45") and rounded to a double by std::from_chars, which rounds
-// correctly and knows nothing of the locale.
-Parsed parse(std::u16string_view text, Separators separators)
+// A group separator that doubles as the decimal separator, or as a character
+// the syntax already gives a meaning, is no group separator.
+char16_t effectiveGroup(Separators separators)
+{
+    const char16_t group = separators.group;
+    return group == separators.decimal || isAsciiDigit(group) || group == u'+' || group == u'-'
+        ? u'\0'
+        : group;
+}
+
+// The significant digits of the least number that rounds beyond the largest
+// double: 2^1024 - 2^970, halfway between the largest double and 2^1024, to
+// which it rounds as the even one. A number rounds beyond the doubles exactly
+// when its integer part reaches this one.
+constexpr std::string_view kFirstBeyondDoubles =
+    "179769313486231580793728971405303415079934132710037826936173778980444968292764750946649017977"
+    "587207096330286416692887910946555547851940402630657488671505820681908902000708383676273854845"
+    "817711531764475730270069855571366959622842914819860834936475292719074168444365510704342711559"
+    "699508093042880177904174497792";
+
+// Text read in the number syntax, without copying it: whether it is a number,
+// and where its digits and separators lie.
+struct Scan {
+    Outcome outcome;
+    bool negative;
+    std::size_t begin; // the first digit or separator after the sign
+    std::size_t end;   // past the last digit
+};
+
+Scan scan(std::u16string_view text, Separators separators) noexcept
 {
     const char16_t decimal = separators.decimal;
-    // A group separator that doubles as the decimal separator, or as a
-    // character the syntax already gives a meaning, is no group separator.
-    const char16_t group = (separators.group == decimal || isAsciiDigit(separators.group)
-                            || separators.group == u'+' || separators.group == u'-')
-        ? u'\0'
-        : separators.group;
+    const char16_t group = effectiveGroup(separators);
 
     const std::size_t n = text.size();
     std::size_t i = 0;
@@ -61,46 +83,74 @@ Parsed parse(std::u16string_view text, Separators separators)
         ++i;
     }
 
-    std::string digits;
-    digits.reserve(n - i + 1);
+    const std::size_t begin = i;
     bool anyDigit = false;
-    bool nonZeroInteger = false;
+    // The integer part's significant digits, counted and compared one by one
+    // with those of the first number beyond the doubles: -1 below, 1 above, 0
+    // the same so far.
+    std::size_t significant = 0;
+    int order = 0;
     while (i < n) {
         const char16_t c = text[i];
         if (isAsciiDigit(c)) {
-            digits.push_back(static_cast<char>(c));
             anyDigit = true;
-            nonZeroInteger = nonZeroInteger || c != u'0';
+            if (significant > 0 || c != u'0') {
+                if (order == 0 && significant < kFirstBeyondDoubles.size()) {
+                    const char16_t limit = static_cast<char16_t>(kFirstBeyondDoubles[significant]);
+                    order = c < limit ? -1 : c > limit ? 1 : 0;
+                }
+                ++significant;
+            }
         } else if (!(anyDigit && group != u'\0' && c == group)) {
             break;
         }
         ++i;
     }
     if (i < n && decimal != u'\0' && text[i] == decimal) {
-        digits.push_back('.');
         ++i;
         while (i < n && isAsciiDigit(text[i])) {
-            digits.push_back(static_cast<char>(text[i]));
             anyDigit = true;
             ++i;
         }
     }
+    const std::size_t end = i;
     while (i < n && text[i] == u' ')
         ++i;
     if (!anyDigit || i != n)
-        return {Outcome::NotANumber, 0.0};
+        return {Outcome::NotANumber, negative, begin, end};
+    const bool tooLarge = significant > kFirstBeyondDoubles.size()
+        || (significant == kFirstBeyondDoubles.size() && order >= 0);
+    return {tooLarge ? Outcome::TooLarge : Outcome::Number, negative, begin, end};
+}
+
+// Reads text in the number syntax. The digits are collected as plain ASCII
+// ("123.45") and rounded to a double by std::from_chars, which rounds
+// correctly and knows nothing of the locale.
+Parsed parse(std::u16string_view text, Separators separators)
+{
+    const Scan scanned = scan(text, separators);
+    if (scanned.outcome != Outcome::Number)
+        return {scanned.outcome, 0.0};
+
+    std::string digits;
+    digits.reserve(scanned.end - scanned.begin);
+    for (const char16_t c : text.substr(scanned.begin, scanned.end - scanned.begin)) {
+        if (isAsciiDigit(c))
+            digits.push_back(static_cast<char>(c));
+        else if (c == separators.decimal)
+            digits.push_back('.');
+        // else a group separator, which says nothing of the value
+    }
 
     double value = 0.0;
     const char *first = digits.data();
     const char *last = first + digits.size();
     const auto [end, ec] = std::from_chars(first, last, value, std::chars_format::fixed);
-    // from_chars says the same for overflow and for underflow, and leaves the
-    // value at zero: a number with a non-zero integer digit cannot underflow.
-    const bool outOfRange = ec == std::errc::result_out_of_range;
-    if (outOfRange && nonZeroInteger)
-        return {Outcome::TooLarge, 0.0};
-    const bool read = end == last && (ec == std::errc() || outOfRange);
-    return {read ? Outcome::Number : Outcome::NotANumber, negative ? -value : value};
+    // Below the first number beyond the doubles, from_chars can only fall
+    // short of the doubles: it then says the result is out of range and leaves
+    // the value at zero.
+    const bool read = end == last && (ec == std::errc() || ec == std::errc::result_out_of_range);
+    return {read ? Outcome::Number : Outcome::NotANumber, scanned.negative ? -value : value};
 }
 
 // UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
@@ -179,7 +229,7 @@ ConversionError TooLargeError()
 
 bool IsNumericText(std::u16string_view text, Separators separators) noexcept
 {
-    return parse(text, separators).outcome == Outcome::Number;
+    return scan(text, separators).outcome == Outcome::Number;
 }
 
 bool IsNumericText(std::u16string_view text)

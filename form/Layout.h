@@ -218,6 +218,18 @@ constexpr bool MapsEveryControl(const Entry (&map)[Count])
     return true;
 }
 
+// Whether no control of the layout has the Windows control ID id; the timer
+// counts too, whose ID (99) is never a window's. A window's own child windows
+// check their IDs with it at compile time.
+constexpr bool NoControlHasId(int id)
+{
+    for (const Control &control : kControls) {
+        if (ControlId(control) == id)
+            return false;
+    }
+    return true;
+}
+
 // The control of that name, for tests and tools that know controls by name.
 constexpr const Control &ControlNamed(std::string_view name)
 {

@@ -2,20 +2,21 @@
 # The Windows installer and zip under Wine, as a user meets them: a silent
 # install, and another over it while the program runs, which closes the
 # program and replaces every file; the program started from its Start-menu
-# shortcut, and a silent uninstall while it runs, which closes it and leaves
-# nothing behind. Then the zip unpacked and its program started and closed.
-# Usage: check-windows-files.sh BUILD_DIR VERSION PROGRAM
+# shortcut, and a silent uninstall while it runs, which closes it and, when it
+# returns, has left nothing behind, or has failed with exit code 2 and left
+# the uninstaller and its entry. Then the zip unpacked and its program started
+# and closed. It runs on a display of its own:
+# Usage: scripts/desktop-session --display check-windows-files.sh BUILD_DIR VERSION PROGRAM
 set -eu
 export LC_ALL=C.UTF-8
 build=$1 version=$2 program=$3
 installer=$build/brantile-$version-setup.exe
 zip=$build/brantile-$version-win64.zip
 export WINEPREFIX="$build/wine-windows-files" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree=;mshtml="
+: "${DISPLAY:?no display: run it under scripts/desktop-session --display}"
 work=$(mktemp -d)
-xvfb=
 cleanup() {
     wineserver -k 2>/dev/null || true
-    [ -z "$xvfb" ] || kill "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,12 +25,7 @@ fail() {
     exit 1
 }
 
-# An X server of its own, and a Wine session that starts on it.
-mkfifo "$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-read -r number <"$work/display"
-export DISPLAY=":$number"
+# A Wine session that starts on this display.
 wineserver -k 2>/dev/null || true
 
 key='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Brantile'
@@ -110,9 +106,24 @@ size=$(sed -n 's/^EstimatedSize REG_DWORD //p' "$work/values")
 [ -n "$size" ] && [ $((size)) -ge $((kilobytes - 8)) ] && [ $((size)) -le $((kilobytes + 8)) ] ||
     fail "EstimatedSize is '$size', the folder holds $kilobytes KB"
 
+# An uninstall that cannot remove a file says so in its exit code when it
+# returns, and keeps the uninstaller and the entry among the installed apps.
+start_installed "before an uninstall that fails"
+rm "$dir/README.txt"
+mkdir "$dir/README.txt"
+status=0
+wine "$dir/uninstall.exe" /S || status=$?
+[ "$status" -eq 2 ] || fail "an uninstall that could not remove README.txt exited with $status"
+no_window "the uninstall that failed"
+[ -f "$dir/uninstall.exe" ] || fail "the uninstall that failed removed uninstall.exe"
+wine reg query "$key" >/dev/null 2>&1 || fail "the uninstall that failed removed the registry key"
+rmdir "$dir/README.txt"
+wine "$installer" /S || fail "installing again after the uninstall that failed failed"
+
+# The silent uninstall returns when it is done: nothing of the program is
+# left when it returns.
 start_installed "before uninstalling"
-wine "$dir/uninstall.exe" /S || fail "the silent uninstall failed"
-timeout 60 wineserver -w || fail "the uninstall did not end, or did not end Brantile"
+wine "$dir/uninstall.exe" /S || fail "the silent uninstall failed with exit code $?"
 no_window "the uninstall"
 [ ! -e "$dir" ] || fail "the uninstall left $dir"
 [ ! -e "$shortcut" ] || fail "the uninstall left the shortcut"
@@ -124,7 +135,7 @@ mkdir "$work/zip"
 [ "$(ls "$work/zip" | tr '\n' ' ')" = "LICENSE-fonts.txt LICENSE.txt README.txt brantile.exe " ] ||
     fail "the zip holds: $(ls "$work/zip" | tr '\n' ' ')"
 cmp -s "$work/zip/brantile.exe" "$program" || fail "the zip's brantile.exe is not the built one"
-grep -q 'delete its folder' "$work/zip/README.txt" || fail "the zip's README.txt is the installer's"
+grep -q 'holds four files and no folder' "$work/zip/README.txt" || fail "the zip's README.txt is the installer's"
 wine "$work/zip/brantile.exe" &
 started=$!
 window_comes_and_goes "the program from the zip"

@@ -1,5 +1,7 @@
 #include "ui/Look.h"
 
+#include "form/NoticeDesign.h"
+
 #include <utility>
 
 namespace ui {
@@ -30,7 +32,7 @@ QPalette LayoutPalette()
         {QPalette::Shadow, QColor(0x00, 0x00, 0x00)},
         {QPalette::Highlight, QColor(0x00, 0x00, 0x80)},
         {QPalette::HighlightedText, QColor(0xFF, 0xFF, 0xFF)},
-        {QPalette::ToolTipBase, QColor(0xFF, 0xFF, 0xE1)},
+        {QPalette::ToolTipBase, LayoutColour(form::kNoticeBackground)},
         {QPalette::ToolTipText, kWindowText},
         {QPalette::PlaceholderText, QColor(0x80, 0x80, 0x80)},
     };

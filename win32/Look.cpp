@@ -55,7 +55,7 @@ Look::Look() : m_highContrast(readHighContrast()), m_measure(CreateCompatibleDC(
 Look::~Look()
 {
     DeleteDC(m_measure);
-    refresh();
+    dropBrushes();
     dropFonts();
 }
 
@@ -70,10 +70,15 @@ int Look::textWidth(HFONT font, const std::wstring &text)
 
 void Look::refresh()
 {
+    dropBrushes();
+    m_highContrast = readHighContrast();
+}
+
+void Look::dropBrushes()
+{
     for (const auto &[colour, brush] : m_brushes)
         DeleteObject(brush);
     m_brushes.clear();
-    m_highContrast = readHighContrast();
 }
 
 COLORREF Look::background(form::Colour colour) const

@@ -43,9 +43,10 @@ public:
     int textWidth(HFONT font, const std::wstring &text);
     // Deletes the fonts made for other dpis, once no control uses them.
     void keepFontsFor(UINT dpi);
-    std::size_t fontCount() const { return m_fonts.size(); }
 
 private:
+    void dropBrushes();
+
     bool m_highContrast = false;
     std::map<COLORREF, HBRUSH> m_brushes;
     std::map<std::tuple<int, bool, UINT, bool>, HFONT> m_fonts;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form/Layout.h"
 #include "form/NoticeDesign.h"
 
 #include <windows.h>
@@ -20,7 +21,10 @@ class Look;
 // alert whose name is its text, which it hears of each time it shows.
 class Notice {
 public:
-    static constexpr int kId = 99; // the child window's ID; no control of the layout has it
+    // The child window's ID: below every control's (100 plus a tab index of
+    // -1 or more), above IDOK and IDCANCEL.
+    static constexpr int kId = 50;
+    static_assert(form::NoControlHasId(kId), "the notice's ID is a control's");
 
     Notice() = default;
     ~Notice();

@@ -47,14 +47,30 @@ inline std::string ascii(std::u16string_view text)
 }
 
 // A test name made of a region and a text: letters and digits stand as they
-// are, other characters are named, long runs are counted.
+// are, other characters are named, long runs are counted, and of more than
+// 24 digits in a row the first and last 8 stand with their count.
 inline std::string caseName(std::string_view region, std::u16string_view text)
 {
     std::string name(region);
     name += '_';
     if (text.empty())
         return name + "empty";
+    const auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
     for (std::size_t i = 0; i < text.size();) {
+        std::size_t digits = 0;
+        while (i + digits < text.size() && isDigit(text[i + digits]))
+            ++digits;
+        if (digits > 24) {
+            const auto ascii = [&](std::size_t from) {
+                std::string eight;
+                for (const char16_t digit : text.substr(from, 8))
+                    eight += static_cast<char>(digit);
+                return eight;
+            };
+            name += ascii(i) + "_" + std::to_string(digits) + "digits_" + ascii(i + digits - 8);
+            i += digits;
+            continue;
+        }
         std::size_t run = 1;
         while (i + run < text.size() && text[i + run] == text[i])
             ++run;

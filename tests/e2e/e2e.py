@@ -1,13 +1,14 @@
 #!/usr/bin/python3
 """The program end to end, as a user meets it: a real X server (Xvfb), real
 keystrokes and clicks (XTEST, through xdotool), and the results read the way a
-screen reader reads them (AT-SPI). Run inside its own D-Bus session:
+screen reader reads them (AT-SPI). Run in a desktop session of its own
+(a runtime folder and D-Bus session of its own), so that its accessibility bus
+is its own:
 
-    dbus-run-session -- /usr/bin/python3 e2e.py PROGRAM ARTIFACT_DIR
+    scripts/desktop-session /usr/bin/python3 e2e.py PROGRAM ARTIFACT_DIR
 """
 import os
 import shutil
-import signal
 import subprocess
 import sys
 import time
@@ -15,6 +16,8 @@ import time
 import pyatspi
 
 TIMEOUT = 15.0
+# A start takes longer on a busy machine.
+START_TIMEOUT = 40.0
 SCREEN = (1024, 768)
 
 
@@ -22,11 +25,14 @@ class Failure(Exception):
     pass
 
 
-def wait_until(what, condition, timeout=TIMEOUT):
-    """Polls condition() until it returns something true; fails after timeout."""
+def wait_until(what, condition, timeout=TIMEOUT, process=None):
+    """Polls condition() until it returns something true; fails after timeout,
+    or at once when the process that is to bring it about has ended."""
     deadline = time.monotonic() + timeout
     last = None
     while time.monotonic() < deadline:
+        if process is not None and process.poll() is not None:
+            raise Failure(f"{what}: {process.args[0]} ended with status {process.returncode}")
         try:
             last = condition()
         except Exception as error:  # the tree may change under a query
@@ -40,6 +46,19 @@ def wait_until(what, condition, timeout=TIMEOUT):
 def xdotool(*args, env=None):
     return subprocess.run(["xdotool", *args], check=True, capture_output=True, text=True,
                           env=env).stdout
+
+
+def end(process):
+    """Ends a process that the test started, by force when it does not end
+    in time; None, or one that has ended, is left as it is."""
+    if process is None or process.poll() is not None:
+        return
+    process.terminate()
+    try:
+        process.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
 
 
 def start_xvfb():
@@ -61,7 +80,8 @@ class Reader:
     once its window is up."""
 
     def __init__(self):
-        self.app = wait_until("the program on the accessibility bus", self.find_app)
+        self.app = wait_until("the program on the accessibility bus", self.find_app,
+                              START_TIMEOUT)
 
     def find_app(self):
         desktop = pyatspi.Registry.getDesktop(0)
@@ -108,8 +128,17 @@ class Driver(Reader):
 
 
 class Session(Driver):
+    xvfb = program = clipboard = None
+
     def __init__(self, program, artifacts):
         self.artifacts = artifacts
+        try:
+            self.start(program)
+        except BaseException:
+            self.close()
+            raise
+
+    def start(self, program):
         self.xvfb, display = start_xvfb()
         os.environ["DISPLAY"] = display
         # The accessibility bus must be up before the program looks for it.
@@ -119,10 +148,10 @@ class Session(Driver):
         env.pop("QT_SCALE_FACTOR", None)
         self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
         self.window = wait_until("the window", lambda: xdotool(
-            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1])[0]
+            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1], START_TIMEOUT,
+            self.program)[0]
         xdotool("windowfocus", "--sync", self.window)
         super().__init__()
-        self.clipboard = None
 
     def set_clipboard(self, text):
         if self.clipboard is not None:
@@ -142,33 +171,37 @@ class Session(Driver):
         return path
 
     def close(self):
-        if self.clipboard is not None:
-            self.clipboard.kill()
-        if self.program.poll() is None:
-            self.program.send_signal(signal.SIGTERM)
-            self.program.wait(timeout=10)
-        self.xvfb.terminate()
-        self.xvfb.wait(timeout=10)
+        for process in (self.clipboard, self.program, self.xvfb):
+            end(process)
 
 
 class Framed(Driver):
     """The program alone on an X server of its own under openbox, a real window
     manager, which puts a frame with a title bar around the window."""
+    xvfb = wm = program = None
 
     def __init__(self, program, artifacts, scale):
         self.artifacts = artifacts
         self.scale = scale
+        try:
+            self.start(program)
+        except BaseException:
+            self.close()
+            raise
+
+    def start(self, program):
         self.xvfb, display = start_xvfb()
         os.environ["DISPLAY"] = display
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                        QT_SCALE_FACTOR=str(scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
+                        QT_SCALE_FACTOR=str(self.scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
         self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
                                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until("openbox", lambda: "window id" in self.x11("xprop", "-root",
-                                                               "_NET_SUPPORTING_WM_CHECK"))
+        wait_until("openbox", lambda: "window id" in self.x11(
+            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), START_TIMEOUT, self.wm)
         self.program = subprocess.Popen([program], env=self.env, stderr=subprocess.DEVNULL)
         self.window = wait_until("the window", lambda: xdotool(
-            "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1])[0]
+            "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1],
+            START_TIMEOUT, self.program)[0]
         super().__init__()
 
     def x11(self, *command):
@@ -202,8 +235,7 @@ class Framed(Driver):
 
     def close(self):
         for process in (self.program, self.wm, self.xvfb):
-            process.terminate()
-            process.wait(timeout=10)
+            end(process)
 
 
 def expect_equal(what, actual, expected):
@@ -333,11 +365,23 @@ def run_case(case, subject):
         return False
 
 
+def start_screen(kind, *arguments):
+    """The program started on a screen of its own, or None where it did not
+    start; then nothing that the start began is left running."""
+    try:
+        return kind(*arguments)
+    except Failure as failure:
+        print(f"FAIL!  : {kind.__name__} did not start: {failure}", flush=True)
+        return None
+
+
 def main():
     program, artifacts = sys.argv[1], sys.argv[2]
     os.makedirs(artifacts, exist_ok=True)
     started = time.monotonic()
-    session = Session(program, artifacts)
+    session = start_screen(Session, program, artifacts)
+    if session is None:
+        return 1
     print(f"Started in {time.monotonic() - started:.1f} s", flush=True)
     results = []
     try:
@@ -350,7 +394,9 @@ def main():
             print(f"SKIP   : {case.__name__[len('case_'):]}: no window manager; "
                   "install the Debian package openbox", flush=True)
             continue
-        framed = Framed(program, artifacts, scale)
+        framed = start_screen(Framed, program, artifacts, scale)
+        if framed is None:
+            return 1
         try:
             results.append(run_case(case, framed))
         finally:

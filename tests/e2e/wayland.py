@@ -18,8 +18,8 @@ import tempfile
 
 import pyatspi
 
-from e2e import (Reader, case_refused_letter, case_road_of_one_request, expect_equal, run_case,
-                 wait_until)
+from e2e import (START_TIMEOUT, Reader, case_refused_letter, case_road_of_one_request, end,
+                 expect_equal, run_case, start_screen, wait_until)
 
 USER = "brantile-test"
 APP_ID = "io.github.brantile.brantile"
@@ -27,9 +27,18 @@ APP_ID = "io.github.brantile.brantile"
 
 class Wayland(Reader):
     """The program alone on a headless sway of its own."""
+    sway = keyboard = program = None
 
     def __init__(self, program, work):
         self.work = work
+        try:
+            self.start(program)
+        except BaseException:
+            self.close()
+            raise
+
+    def start(self, program):
+        work = self.work
         runtime = os.path.join(work, "run")
         os.mkdir(runtime, 0o700)
         config = os.path.join(work, "sway.conf")
@@ -45,8 +54,8 @@ class Wayland(Reader):
                        and not name.endswith(".lock")]
             ipc = [name for name in names if name.startswith("sway-ipc.")]
             return wayland and ipc and (wayland[0], os.path.join(runtime, ipc[0]))
-        os.environ["WAYLAND_DISPLAY"], os.environ["SWAYSOCK"] = wait_until("sway's sockets",
-                                                                           sockets)
+        os.environ["WAYLAND_DISPLAY"], os.environ["SWAYSOCK"] = wait_until(
+            "sway's sockets", sockets, START_TIMEOUT, self.sway)
         # One virtual keyboard stays for the whole test, so the seat keeps a
         # keyboard and Qt keeps its own bound: a keyboard that came with each
         # keystroke would lose its first key before Qt binds it.
@@ -56,7 +65,7 @@ class Wayland(Reader):
         self.program = subprocess.Popen([program], env=dict(
             os.environ, QT_QPA_PLATFORM="wayland", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
             LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8"))
-        wait_until("the window", self.window)
+        wait_until("the window", self.window, START_TIMEOUT, self.program)
         super().__init__()
 
     def swaymsg(self, kind):
@@ -91,8 +100,7 @@ class Wayland(Reader):
 
     def close(self):
         for process in (self.program, self.keyboard, self.sway):
-            process.terminate()
-            process.wait(timeout=10)
+            end(process)
 
 
 def case_native_xdg_shell_client(session):
@@ -105,7 +113,9 @@ CASES = [case_native_xdg_shell_client, case_road_of_one_request, case_refused_le
 
 def inside(program, artifacts, work):
     """The cases, as the user who runs sway, in a D-Bus session of its own."""
-    session = Wayland(program, work)
+    session = start_screen(Wayland, program, work)
+    if session is None:
+        return 1
     try:
         results = [run_case(case, session) for case in CASES]
         shot = os.path.basename(session.screenshot("last.png"))
@@ -142,7 +152,8 @@ def main():
         for file in (program, __file__, os.path.join(os.path.dirname(__file__), "e2e.py")):
             shutil.copy(file, work)
         env = {key: value for key, value in os.environ.items()
-               if key not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS")}
+               if key not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",
+                              "XDG_RUNTIME_DIR")}
         status = subprocess.run(unprivileged(work) + [
             "dbus-run-session", "--", sys.executable, os.path.join(work, "wayland.py"),
             os.path.join(work, os.path.basename(program)), artifacts, work],

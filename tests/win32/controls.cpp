@@ -13,6 +13,8 @@
 //   notice       the screen point in the middle of the notice, or "none"
 //                where none shows; then "foreground yes" or "foreground no":
 //                whether the window is the one the keyboard goes to.
+#include "win32/Notice.h"
+
 #include <windows.h>
 
 #include <array>
@@ -83,7 +85,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (command == "notice") {
-        const HWND notice = GetDlgItem(form, 99);
+        const HWND notice = GetDlgItem(form, win32::Notice::kId);
         RECT box = {};
         if (notice != nullptr && IsWindowVisible(notice) && GetWindowRect(notice, &box))
             std::printf("%ld %ld\n", (box.left + box.right) / 2, (box.top + box.bottom) / 2);
