@@ -130,8 +130,9 @@ class Driver(Reader):
 class Session(Driver):
     xvfb = program = clipboard = None
 
-    def __init__(self, program, artifacts):
+    def __init__(self, program, artifacts, region="en_US"):
         self.artifacts = artifacts
+        self.region = region
         try:
             self.start(program)
         except BaseException:
@@ -144,7 +145,7 @@ class Session(Driver):
         # The accessibility bus must be up before the program looks for it.
         pyatspi.Registry.getDesktop(0)
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
-                   LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
+                   LC_ALL=f"{self.region}.UTF-8", LANG=f"{self.region}.UTF-8")
         env.pop("QT_SCALE_FACTOR", None)
         self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
         self.window = wait_until("the window", lambda: xdotool(
@@ -289,6 +290,31 @@ def case_refused_letter(session):
     wait_until("the letter to be taken back", lambda: session.entry_text() == "1.25")
 
 
+def case_undo_after_a_key_taken_back_over_a_selection(session):
+    session.keys("Tab", "Tab")
+    session.type("12.345")
+    wait_until("the entry to read 12.345", lambda: session.entry_text() == "12.345")
+    session.keys("Home", "Right", "shift+End")
+    session.type("a")
+    wait_until("the letter taken back with 2.345", lambda: session.entry_text() == "1")
+    session.keys("ctrl+z")
+    wait_until("Undo to bring back 12.345", lambda: session.entry_text() == "12.345")
+    session.keys("ctrl+shift+z")
+    wait_until("Redo to give 1 again", lambda: session.entry_text() == "1")
+
+
+def case_keypad_decimal_key(session):
+    # Its layout gives the key ".", the group separator where "," is the
+    # decimal separator.
+    session.keys("Tab")
+    session.type("1")
+    session.keys("KP_Decimal")
+    session.type("3")
+    wait_until("the entry to read 1,3", lambda: session.entry_text() == "1,3")
+    session.click_convert()
+    wait_for_results(session, "20", "50,")
+
+
 def case_paste_eaten_back(session):
     session.set_clipboard("12ab")
     session.keys("Tab")
@@ -343,7 +369,10 @@ def case_click_on_convert_while_the_notice_shows(framed):
 
 
 CASES = [case_window_size_and_centre, case_class_of_desktop_entry, case_road_of_one_request,
-         case_refused_letter, case_paste_eaten_back, case_blanks_write_nothing]
+         case_refused_letter, case_undo_after_a_key_taken_back_over_a_selection,
+         case_paste_eaten_back, case_blanks_write_nothing]
+# Each in a session of its own in a region.
+REGION_CASES = [(case_keypad_decimal_key, "de_DE")]
 # Each on a screen of its own under a window manager, at a scale factor.
 FRAMED_CASES = [(case_frame_centred_under_window_manager, 1),
                 (case_title_bar_on_screen_at_scale_2, 2),
@@ -389,6 +418,14 @@ def main():
         print("Screenshot of the last state:", session.screenshot("e2e-last.png"))
     finally:
         session.close()
+    for case, region in REGION_CASES:
+        session = start_screen(Session, program, artifacts, region)
+        if session is None:
+            return 1
+        try:
+            results.append(run_case(case, session))
+        finally:
+            session.close()
     for case, scale in FRAMED_CASES:
         if shutil.which("openbox") is None:
             print(f"SKIP   : {case.__name__[len('case_'):]}: no window manager; "

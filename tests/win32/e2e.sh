@@ -3,8 +3,9 @@
 # a real click from xdotool: Tab, 1.3, a click on Convert gives 20 turns and
 # "50." divisions. Then the entry: six digits typed or pasted stay in view,
 # Undo after a key taken back over a selection brings the selection back,
-# Select All keeps the number, and a drag into the
-# unfocused entry selects what it dragged over. Last, under a window manager,
+# Select All keeps the number, and a drag into the unfocused entry selects
+# what it dragged over. In de_DE, the keypad's decimal key types ",". Last,
+# under a window manager,
 # the notice of a failed Convert: a click on it dismisses it and leaves the
 # window in the foreground, and the keys go on to the window. The controls are read from
 # outside by their IDs; screenshots go to ARTIFACTS/e2e-windows.png and
@@ -159,6 +160,35 @@ xdotool mousemove --sync $(probe point -1) mousedown 1
 xdotool mousemove --sync $(probe point 2) mouseup 1
 selection_is "2 4" "a drag from the end of 12.5 to its separator"
 read_controls | grep -qx 'focus 102' || fail "the drag gave the entry no focus"
+
+# The keypad's decimal key in a region whose decimal separator is ",": the
+# keyboard layout gives the key ".", the group separator there; it types ",".
+# The program starts anew in a Wine session of that region.
+WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+export BRANTILE_WINE_REGION=de_DE
+prefix=$BRANTILE_WINE_HOME/$BRANTILE_WINE_REGION-$BRANTILE_WINE_SESSION
+[ ! -d "$prefix" ] || WINEPREFIX=$prefix wineserver -k 2>/dev/null || true
+"$wine_run" "$program" &
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Brantile$' | head -n 1)
+on_convert() {
+    read_controls | grep -qx 'focus 100'
+}
+within_5s on_convert || fail "de_DE: the window did not come up with the focus on Convert"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+convert=$(probe convert)
+xdotool key Tab
+xdotool type 1
+xdotool key KP_Decimal
+xdotool type 3
+entry_is 1,3 "de_DE: 1, the keypad's decimal key and 3"
+# shellcheck disable=SC2086
+xdotool mousemove --sync $convert click 1
+converted() {
+    [ "$(read_controls | sed -n 's/^10[45] //p' | tr '\n' ' ')" = "20 50, " ]
+}
+within_5s converted || fail "de_DE: Convert on 1,3 read $(read_controls | tr '\n' ' ')"
+echo "de_DE: 1, the keypad's decimal key, 3 and Convert: 1,3 gives 20 turns and 50, divisions"
+xdotool key Tab
 
 if [ -z "$wm" ]; then
     echo "SKIP: the click on the notice: no window manager; install the Debian package openbox"
