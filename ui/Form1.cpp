@@ -1,6 +1,7 @@
 #include "ui/Form1.h"
 
 #include "core/TurnConversion.h"
+#include "form/ClockTick.h"
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
 #include "ui/ClockText.h"
@@ -13,6 +14,7 @@
 #include "ui/QuietLabelAccessible.h"
 #include "ui/WindowPlacement.h"
 
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -156,6 +158,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     handle(new ui::FocusNotifier(txtinch), &ui::FocusNotifier::focusGained,
            &Form1::txtinch_GotFocus);
     handle(tmrclock, &QTimer::timeout, &Form1::tmrclock_Timer);
+    // After each tick, the next comes just after the next second.
+    connect(tmrclock, &QTimer::timeout, this, [this] {
+        tmrclock->start(form::ClockTickDelay(QDateTime::currentMSecsSinceEpoch()));
+    });
     connect(txtinch, &QLineEdit::textChanged, this,
             [this] { ui::FitEntryFont(txtinch, form::kEntryPointSize); });
 
