@@ -49,10 +49,10 @@ def judge(name, seconds, changes):
         last, shown = second, text
     if last is None:
         return f"{name}: the time never showed"
-    print(f"{name}: first time seen {first} ms into its second; {count} changes, "
-          f"{len(late)} late, {len(lags)} read within "
-          f"{RESOLUTION * 1000:.0f} ms: lag in ms min {min(lags, default=None)} median "
-          f"{statistics.median(lags or [0]):.0f} max {max(lags, default=None)}: {lags}",
+    summary = (f"min {min(lags)} median {statistics.median(lags):.0f} max {max(lags)}: {lags}"
+               if lags else "none")
+    print(f"{name}: first time seen {first} ms into its second; {count} changes, {len(late)} "
+          f"late, {len(lags)} read within {RESOLUTION * 1000:.0f} ms: lag in ms {summary}",
           *late, sep="\n  ", flush=True)
     if count < seconds - 3 or not lags or len(late) > count / 10:
         return f"{name}: {count} changes in {seconds} s, {len(late)} late"
