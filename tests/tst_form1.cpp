@@ -1,3 +1,4 @@
+#include "form/ClockTick.h"
 #include "tests/Places.h"
 #include "tests/WindowTest.h"
 #include "ui/ClockText.h"
@@ -42,6 +43,8 @@ private Q_SLOTS:
     void clockText();
     void clockTextInEveryRegion_data();
     void clockTextInEveryRegion();
+    void clockTickDelay_data();
+    void clockTickDelay();
 
 private:
     std::unique_ptr<Form1> m_form;
@@ -434,6 +437,31 @@ void tst_Form1::clockTextInEveryRegion()
     static const QRegularExpression leftOver(
         u"[([\uFF08\uFF3B]\\s*[)\\]\uFF09\uFF3D]|^[\\s,]|[\\s,]$"_s);
     QVERIFY2(!leftOver.match(text).hasMatch(), qPrintable(text));
+}
+
+void tst_Form1::clockTickDelay_data()
+{
+    QTest::addColumn<qint64>("now"); // milliseconds since a whole second
+    QTest::addColumn<int>("delay");
+    QTest::newRow("on a second's edge") << qint64(1'767'225'600'000) << 1020;
+    QTest::newRow("just after the edge") << qint64(1'767'225'600'001) << 1019;
+    QTest::newRow("a tick on time") << qint64(1'767'225'600'020) << 1000;
+    QTest::newRow("a tick one Windows tick early") << qint64(1'767'225'600'004) << 1016;
+    QTest::newRow("a tick late") << qint64(1'767'225'600'250) << 770;
+    QTest::newRow("mid-second") << qint64(1'767'225'600'500) << 520;
+    QTest::newRow("a tick early, before the edge") << qint64(1'767'225'600'990) << 30;
+    QTest::newRow("just before the edge") << qint64(1'767'225'600'999) << 21;
+    QTest::newRow("Windows, since 1601") << qint64(13'411'699'200'123) << 897;
+    QTest::newRow("before the epoch") << qint64(-1) << 21;
+}
+
+// Each tick is armed for just after the next whole second, whatever the
+// moment it runs at.
+void tst_Form1::clockTickDelay()
+{
+    QFETCH(qint64, now);
+    QFETCH(int, delay);
+    QCOMPARE(form::ClockTickDelay(now), delay);
 }
 
 BRANTILE_WINDOW_TEST_MAIN(tst_Form1)

@@ -2,6 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "form/Announcement.h"
+#include "form/ClockTick.h"
 #include "form/Layout.h"
 #include "form/NoticeDesign.h"
 #include "form/Regional.h"
@@ -16,6 +17,7 @@
 #include "ui/QuietLabelAccessible.h"
 #include "ui/WindowPlacement.h"
 
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -158,6 +160,10 @@ Form1::Form1(QWidget *parent) : QWidget(parent)
     handle(txtinch, &QLineEdit::textChanged, &Form1::txtinch_Change);
     handle(txtinch, &ui::Entry::focusGained, &Form1::txtinch_GotFocus);
     handle(tmrclock, &QTimer::timeout, &Form1::tmrclock_Timer);
+    // After each tick, the next comes just after the next second.
+    connect(tmrclock, &QTimer::timeout, this, [this] {
+        tmrclock->start(form::ClockTickDelay(QDateTime::currentMSecsSinceEpoch()));
+    });
 
     tmrclock->start();
 

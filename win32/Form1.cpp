@@ -2,6 +2,7 @@
 
 #include "core/TurnConversion.h"
 #include "form/Announcement.h"
+#include "form/ClockTick.h"
 #include "form/NoticeDesign.h"
 #include "form/Placement.h"
 #include "form/Regional.h"
@@ -370,10 +371,20 @@ void Form1::onSettingChange()
     RedrawWindow(m_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
+// After each tick, the next comes just after the next second. The delay is
+// read from the same system time as the tick writes, so that the two agree on
+// where a second begins.
 void Form1::onTimer(UINT_PTR timer)
 {
-    if (timer == kClockTimer)
-        run(&Form1::tmrclock_Timer);
+    if (timer != kClockTimer)
+        return;
+    run(&Form1::tmrclock_Timer);
+    FILETIME now = {}; // 100 ns units since 1601
+    GetSystemTimeAsFileTime(&now);
+    const auto since1601 = static_cast<std::int64_t>(
+        (std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime) / 10000);
+    tmrclock = SetTimer(m_hwnd, kClockTimer, static_cast<UINT>(form::ClockTickDelay(since1601)),
+                        nullptr);
 }
 
 // The Backspace that txtinch_Change queued goes to the control that has the

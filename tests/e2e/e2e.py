@@ -15,6 +15,8 @@ import time
 
 import pyatspi
 
+import clock
+
 TIMEOUT = 15.0
 # A start takes longer on a busy machine.
 START_TIMEOUT = 40.0
@@ -380,6 +382,77 @@ FRAMED_CASES = [(case_frame_centred_under_window_manager, 1),
                 (case_click_on_convert_while_the_notice_shows, 2)]
 
 
+class Process(Reader):
+    """A program on the accessibility bus, found by its process."""
+
+    def __init__(self, pid):
+        self.pid = pid
+        super().__init__()
+
+    def find_app(self):
+        desktop = pyatspi.Registry.getDesktop(0)
+        return next((app for app in desktop if app is not None
+                     and app.get_process_id() == self.pid), None)
+
+
+class Clocks:
+    """The program started twice on a screen of its own, at two phases of the
+    wall clock's second, each found on the accessibility bus by its process."""
+    PHASES = (0.2, 0.9)  # seconds past a second
+    WATCH = 30  # seconds
+
+    def __init__(self, program, artifacts):
+        self.artifacts = artifacts
+        self.xvfb, display = start_xvfb()
+        self.env = dict(os.environ, DISPLAY=display, QT_QPA_PLATFORM="xcb", LC_ALL="en_US.UTF-8",
+                        QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1", LANG="en_US.UTF-8")
+        self.env.pop("QT_SCALE_FACTOR", None)
+        self.programs = []
+        for phase in self.PHASES:
+            time.sleep((phase - time.time()) % 1)  # to the phase, not to a result
+            self.programs.append(subprocess.Popen([program], env=self.env,
+                                                  stderr=subprocess.DEVNULL))
+
+    def labels(self):
+        """The time label of each program, once on the bus."""
+        return [Process(program.pid).control(description="Time") for program in self.programs]
+
+    def screenshot(self, name):
+        path = os.path.join(self.artifacts, name)
+        subprocess.run(["import", "-window", "root", path], check=True, env=self.env)
+        return path
+
+    def close(self):
+        for process in (*self.programs, self.xvfb):
+            process.terminate()
+            process.wait(timeout=10)
+
+
+def time_of_day():
+    now = time.time()
+    local = time.localtime(now)
+    return local.tm_hour * 3600 + local.tm_min * 60 + local.tm_sec + now % 1
+
+
+def case_clock_changes_with_the_true_second(clocks):
+    labels = clocks.labels()
+    # Per label: the changes (before, seen, text) and its last read (start, text).
+    changes, last = [[] for _ in labels], [(time_of_day(), None) for _ in labels]
+    end = time.monotonic() + clocks.WATCH
+    while time.monotonic() < end:
+        for i, label in enumerate(labels):
+            start = time_of_day()
+            text = label.name
+            if text != last[i][1]:
+                changes[i].append((last[i][0], time_of_day(), text))
+            last[i] = (start, text)
+        time.sleep(0.005)  # the polling interval
+    failures = [clock.judge(f"the clock started {phase} s past a second", clocks.WATCH, seen)
+                for phase, seen in zip(clocks.PHASES, changes)]
+    if any(failures):
+        raise Failure("; ".join(filter(None, failures)))
+
+
 def run_case(case, subject):
     """Runs one case; returns whether it passed."""
     name = case.__name__[len("case_"):]
@@ -426,6 +499,11 @@ def main():
             results.append(run_case(case, session))
         finally:
             session.close()
+    clocks = Clocks(program, artifacts)
+    try:
+        results.append(run_case(case_clock_changes_with_the_true_second, clocks))
+    finally:
+        clocks.close()
     for case, scale in FRAMED_CASES:
         if shutil.which("openbox") is None:
             print(f"SKIP   : {case.__name__[len('case_'):]}: no window manager; "

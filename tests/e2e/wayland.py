@@ -149,7 +149,8 @@ def main():
     try:
         # The user may not reach the build tree: the program and the test go
         # along into the test's own directory.
-        for file in (program, __file__, os.path.join(os.path.dirname(__file__), "e2e.py")):
+        for file in (program, __file__, os.path.join(os.path.dirname(__file__), "e2e.py"),
+                     os.path.join(os.path.dirname(__file__), "clock.py")):
             shutil.copy(file, work)
         env = {key: value for key, value in os.environ.items()
                if key not in ("DISPLAY", "WAYLAND_DISPLAY", "DBUS_SESSION_BUS_ADDRESS",

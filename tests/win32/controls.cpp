@@ -13,14 +13,21 @@
 //   notice       the screen point in the middle of the notice, or "none"
 //                where none shows; then "foreground yes" or "foreground no":
 //                whether the window is the one the keyboard goes to.
+// Or, with no window up: watch PHASE SECONDS PROGRAM starts PROGRAM at PHASE
+// seconds past a second of the clock and prints, for SECONDS, each change of
+// its time label (ID 111): "BEFORE SEEN TEXT", the local time of day in seconds when
+// the old text was last read and when the new one was first read.
+
 #include "win32/Notice.h"
 
 #include <windows.h>
 
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -43,10 +50,51 @@ void paste(const char *text)
     CloseClipboard();
 }
 
+double timeOfDay()
+{
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    return now.wHour * 3600 + now.wMinute * 60 + now.wSecond + now.wMilliseconds / 1000.0;
+}
+
+int watch(double phase, int seconds, char *program)
+{
+    Sleep(static_cast<DWORD>(std::fmod(phase - std::fmod(timeOfDay(), 1.0) + 1.0, 1.0) * 1000));
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, program, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return 1;
+    HWND form = nullptr;
+    for (int i = 0; i < 2000 && form == nullptr; ++i, Sleep(5))
+        form = FindWindowW(nullptr, L"Brantile");
+    std::wstring last;
+    double before = timeOfDay();
+    for (const ULONGLONG end = GetTickCount64() + 1000ULL * static_cast<unsigned>(seconds);
+         form != nullptr && GetTickCount64() < end; Sleep(5)) {
+        const double start = timeOfDay();
+        std::array<wchar_t, 64> text = {};
+        SendMessageW(GetDlgItem(form, 111), WM_GETTEXT, text.size(),
+                     reinterpret_cast<LPARAM>(text.data()));
+        if (last != text.data()) {
+            std::printf("%.3f %.3f %ls\n", before, timeOfDay(), text.data());
+            std::fflush(stdout);
+            last = text.data();
+        }
+        before = start;
+    }
+    PostMessageW(form, WM_CLOSE, 0, 0);
+    WaitForSingleObject(process.hProcess, 10000);
+    return form != nullptr ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
 {
+    if (argc == 5 && std::string_view(argv[1]) == "watch")
+        return watch(std::atof(argv[2]), std::atoi(argv[3]), argv[4]);
     const HWND form = FindWindowW(nullptr, L"Brantile");
     if (form == nullptr) {
         std::fputs("no Brantile window\n", stderr);

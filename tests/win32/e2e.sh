@@ -190,6 +190,21 @@ within_5s converted || fail "de_DE: Convert on 1,3 read $(read_controls | tr '\n
 echo "de_DE: 1, the keypad's decimal key, 3 and Convert: 1,3 gives 20 turns and 50, divisions"
 xdotool key Tab
 
+# The clock watched from outside for 30 s after starts at .2 and .9 s past a
+# second, side by side, each in a Wine session and on a screen of its own.
+watch_clock() {
+    BRANTILE_WINE_SESSION=clock-$1 BRANTILE_WINE_XVFB=clock-$1 "$wine_run" "$controls" \
+        watch "0.$1" 30 "Z:$program" | tr -d '\r' >"$artifacts/e2e-windows-clock-$1.txt"
+}
+watch_clock 2 &
+clocks=$!
+watch_clock 9
+wait "$clocks"
+for phase in 2 9; do
+    python3 "$(dirname "$0")/../e2e/clock.py" "the clock started .$phase s past a second" 30 \
+        <"$artifacts/e2e-windows-clock-$phase.txt" || exit 1
+done
+
 if [ -z "$wm" ]; then
     echo "SKIP: the click on the notice: no window manager; install the Debian package openbox"
     exit 0
