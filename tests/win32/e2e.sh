@@ -193,7 +193,8 @@ xdotool key Tab
 # The clock watched from outside for 30 s after starts at .2 and .9 s past a
 # second, side by side, each in a Wine session and on a screen of its own.
 watch_clock() {
-    BRANTILE_WINE_SESSION=clock-$1 BRANTILE_WINE_XVFB=clock-$1 "$wine_run" "$controls" \
+    BRANTILE_WINE_REGION=en_US BRANTILE_WINE_SESSION=clock-$1 BRANTILE_WINE_XVFB=clock-$1 \
+        "$wine_run" "$controls" \
         watch "0.$1" 30 "Z:$program" | tr -d '\r' >"$artifacts/e2e-windows-clock-$1.txt"
 }
 watch_clock 2 &
