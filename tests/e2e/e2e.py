@@ -197,15 +197,31 @@ class Framed(Driver):
         os.environ["DISPLAY"] = display
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_SCALE_FACTOR=str(self.scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
-        self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_until("openbox", lambda: "window id" in self.x11(
-            "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), START_TIMEOUT, self.wm)
+        self.start_wm()
         self.program = subprocess.Popen([program], env=self.env, stderr=subprocess.DEVNULL)
         self.window = wait_until("the window", lambda: xdotool(
             "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1],
             START_TIMEOUT, self.program)[0]
         super().__init__()
+
+    def start_wm(self):
+        """Starts openbox; one that ends at its start (seen once in a run, with
+        every other test beside it) is told of and started once more."""
+        log = os.path.join(self.artifacts, f"openbox-{self.scale}x.log")
+        for attempt in (1, 2):
+            with open(log, "w") as output:
+                self.wm = subprocess.Popen(["openbox", "--sm-disable"], env=self.env,
+                                           stdout=output, stderr=output)
+            try:
+                wait_until("openbox", lambda: "window id" in self.x11(
+                    "xprop", "-root", "_NET_SUPPORTING_WM_CHECK"), START_TIMEOUT, self.wm)
+                return
+            except Failure as failure:
+                with open(log) as output:
+                    said = output.read().strip()
+                if attempt == 2 or self.wm.poll() is None:
+                    raise Failure(f"{failure}; it said: {said!r}") from None
+                print(f"NOTE   : {failure}; it said: {said!r}; once more", flush=True)
 
     def x11(self, *command):
         return subprocess.run(command, capture_output=True, text=True, env=self.env).stdout
