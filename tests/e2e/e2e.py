@@ -64,10 +64,13 @@ def end(process):
 
 
 def start_xvfb():
+    """An X server of the test's own, without key auto-repeat: on a loaded
+    machine the release of an xdotool key can come late enough for the server
+    to repeat the key, and a test would see keys it never typed."""
     read, write = os.pipe()
     xvfb = subprocess.Popen(
         ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{SCREEN[0]}x{SCREEN[1]}x24",
-         "-nolisten", "tcp"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+         "-nolisten", "tcp", "-r"], pass_fds=(write,), stdout=subprocess.DEVNULL,
         stderr=subprocess.DEVNULL)
     os.close(write)
     with os.fdopen(read) as display:
