@@ -34,7 +34,9 @@ def wait_until(what, condition, timeout=TIMEOUT, process=None):
     last = None
     while time.monotonic() < deadline:
         if process is not None and process.poll() is not None:
-            raise Failure(f"{what}: {process.args[0]} ended with status {process.returncode}")
+            said = process.stderr.read().decode(errors="replace")[-3000:] if process.stderr else ""
+            raise Failure(f"{what}: {process.args[0]} ended with status {process.returncode}"
+                          + (f"; it said:\n{said}" if said else ""))
         try:
             last = condition()
         except Exception as error:  # the tree may change under a query
@@ -78,6 +80,25 @@ def start_xvfb():
     if not number:
         raise Failure("Xvfb did not start")
     return xvfb, f":{number}"
+
+
+def start_program(program, env):
+    """Starts the program and waits for its window: the process and the
+    window's ID. Now and then under load the program could not connect to a
+    fresh Xvfb that was up and answered xdpyinfo at once; such a start is told
+    of and made once more."""
+    for attempt in (1, 2):
+        process = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
+        try:
+            return process, wait_until("the window", lambda: xdotool(
+                "search", "--onlyvisible", "--name", "^Brantile$", env=env).split()[:1],
+                START_TIMEOUT, process)[0]
+        except Failure as failure:
+            if attempt == 2 or "could not connect to display" not in str(failure):
+                end(process)
+                raise
+            print(f"NOTE   : {str(failure).splitlines()[0]} {str(failure).splitlines()[1]}; "
+                  "once more", flush=True)
 
 
 class Reader:
@@ -152,10 +173,7 @@ class Session(Driver):
         env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                    LC_ALL=f"{self.region}.UTF-8", LANG=f"{self.region}.UTF-8")
         env.pop("QT_SCALE_FACTOR", None)
-        self.program = subprocess.Popen([program], env=env, stderr=subprocess.PIPE)
-        self.window = wait_until("the window", lambda: xdotool(
-            "search", "--onlyvisible", "--name", "^Brantile$").split()[:1], START_TIMEOUT,
-            self.program)[0]
+        self.program, self.window = start_program(program, env)
         xdotool("windowfocus", "--sync", self.window)
         super().__init__()
 
@@ -201,10 +219,7 @@ class Framed(Driver):
         self.env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1",
                         QT_SCALE_FACTOR=str(self.scale), LC_ALL="en_US.UTF-8", LANG="en_US.UTF-8")
         self.start_wm()
-        self.program = subprocess.Popen([program], env=self.env, stderr=subprocess.DEVNULL)
-        self.window = wait_until("the window", lambda: xdotool(
-            "search", "--onlyvisible", "--name", "^Brantile$", env=self.env).split()[:1],
-            START_TIMEOUT, self.program)[0]
+        self.program, self.window = start_program(program, self.env)
         super().__init__()
 
     def start_wm(self):
